@@ -1,0 +1,18 @@
+#include "tools/command.h"
+
+namespace sm::tool {
+
+const std::vector<Command>& AllCommands() {
+  static const std::vector<Command> commands = {
+      SettingsCommand(),
+  };
+  return commands;
+}
+
+const Command* FindCommand(const std::string& name) {
+  for (const Command& c : AllCommands())
+    if (name == c.name) return &c;
+  return nullptr;
+}
+
+}  // namespace sm::tool
