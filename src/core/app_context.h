@@ -44,6 +44,9 @@ class AppContext {
   // airspace becomes current.
   TErrorLog::Location log_location;
 
+  // Objects of the layers above core are declared here and defined there;
+  // they are held by shared_ptr so this header needs only their names.
+
   bool first_idle_check_pending = false;
   bool auto_print_pending = false;
 
