@@ -27,5 +27,6 @@ const Command* FindCommand(const std::string& name);
 
 // The commands, one file each.
 Command SettingsCommand();
+Command SitesCommand();
 
 }  // namespace sm::tool

@@ -5,6 +5,7 @@ namespace sm::tool {
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
       SettingsCommand(),
+      SitesCommand(),
   };
   return commands;
 }
