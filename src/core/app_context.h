@@ -18,6 +18,8 @@
 
 namespace sm {
 
+class RangeLoadState;  // logdata/range_load_state.h
+
 class AppContext {
  public:
   AppContext(UiHost& ui, const Clock& clock, Environment env);
@@ -46,6 +48,7 @@ class AppContext {
 
   // Objects of the layers above core are declared here and defined there;
   // they are held by shared_ptr so this header needs only their names.
+  std::shared_ptr<RangeLoadState> range_load;  // RangeLoad(ctx) in logdata
 
   bool first_idle_check_pending = false;
   bool auto_print_pending = false;

@@ -1,0 +1,66 @@
+#include "logdata/data_export.h"
+
+#include <stdexcept>
+
+#include "core/files.h"
+#include "core/numbers.h"
+#include "core/text.h"
+
+namespace sm {
+
+std::string ExportData(TLogMgr& mgr, const ExportOptions& options, const ExportProgress& progress) {
+  const int n = mgr.Width();
+  if (n <= 0) throw std::runtime_error("No data");
+  if (options.interval < 1) throw std::runtime_error("The interval must be at least one second");
+
+  std::vector<uint8_t> status(static_cast<size_t>(n), 128);
+  std::vector<size_t> columns;
+  std::string out = "DATE,TIME";
+  if (options.site_column) out += ",SITE";
+  for (int i = 0; i < n; ++i) {
+    if (static_cast<size_t>(i) >= options.ticked.size() || !options.ticked[i]) continue;
+    status[i] = 0;
+    columns.push_back(static_cast<size_t>(i));
+    out += "," + mgr.SeriesName(i);
+  }
+  std::vector<double> values(static_cast<size_t>(n), 0.0);
+
+  const TDateTime start = static_cast<double>(RoundHalfEven(options.start_date));
+  const TDateTime end = static_cast<double>(RoundHalfEven(options.end_date + 1));
+  const double span = end - start;
+  mgr.InitExpansion(options.interval, values, status, start);
+
+  std::string site_field = options.site_column ? "," + *options.site_column : std::string();
+  double date_of_text = -1;
+  std::string date_text;
+  for (TDateTime t = start;;) {
+    if (progress && span > 0) progress(static_cast<int>(Truncate((t - start) * 100 / span)));
+    out += "\r\n";
+    t = mgr.NextRow();
+    if (t >= end) break;
+    // The date changes once a day; the time every row.
+    if (DateOf(t) != date_of_text) {
+      date_of_text = DateOf(t);
+      date_text = DateToStr(t, options.date_formats);
+    }
+    out += date_text;
+    out += ',';
+    out += TimeToStr(t, options.date_formats);
+    out += site_field;
+    for (size_t i : columns) {
+      out += ',';
+      if (status[i] == 1) out += FormatGeneral(values[i], options.decimal_separator);
+    }
+  }
+  return out;
+}
+
+void ExportDataToFile(TLogMgr& mgr, const ExportOptions& options, const std::string& folder,
+                      const std::string& file_name, const ExportProgress& progress) {
+  std::string text = ExportData(mgr, options, progress);
+  if (!CreateDirectoryOneLevel(folder)) throw std::runtime_error("Cannot create folder " + folder);
+  WriteFileAtomically(WithTrailingSlash(folder) + file_name, text);
+}
+
+}  // namespace sm
+

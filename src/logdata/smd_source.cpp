@@ -1,0 +1,227 @@
+#include "logdata/smd_source.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <set>
+#include <unordered_map>
+
+#include "core/files.h"
+#include "logdata/data_file.h"
+#include "logdata/data_file_name.h"
+#include "logdata/site_description.h"
+
+namespace sm {
+namespace {
+
+int64_t FloorToMinute(int64_t seconds) { return seconds - ((seconds % 60) + 60) % 60; }
+
+// Reads at most `limit` bytes; an error text instead when the file cannot
+// be read. Oversized files are found without reading them whole.
+bool ReadAtMost(const std::string& path, size_t limit, std::string& bytes, std::string& error) {
+  int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  bytes.resize(limit);
+  size_t have = 0;
+  while (have < limit) {
+    ssize_t n = ::read(fd, bytes.data() + have, limit - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      error = std::strerror(errno);
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    have += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  bytes.resize(have);
+  return true;
+}
+
+class SmdFeed : public SourceFeed {
+ public:
+  SmdFeed(SmdSource& source, const std::vector<size_t>& series, const std::vector<SampleBuffer*>& buffers,
+          LogMillis after)
+      : source_(source), buffers_(buffers), gathered_(buffers.size()) {
+    for (size_t k = 0; k < series.size(); ++k) wanted_.emplace(source.Series()[series[k]].id, k);
+    int64_t first_day = UtcDayOf(MillisToUnixSeconds(after));
+    auto& files = source_.Files();
+    next_ = static_cast<size_t>(std::lower_bound(files.begin(), files.end(), first_day,
+                                                 [](const SmdSource::FileEntry& f, int64_t d) { return f.day < d; }) -
+                                files.begin());
+  }
+
+  void FillThrough(LogMillis until) override {
+    const int64_t until_day = UtcDayOf(MillisToUnixSeconds(until));
+    auto& files = source_.Files();
+    while (next_ < files.size() && files[next_].day <= until_day) {
+      int64_t day = files[next_].day;
+      size_t files_in_day = 0;
+      for (auto& g : gathered_) g.clear();
+      for (; next_ < files.size() && files[next_].day == day; ++next_)
+        if (Gather(files[next_])) ++files_in_day;
+      for (size_t k = 0; k < buffers_.size(); ++k) {
+        if (files_in_day > 1) MergeByTimeLastWins(gathered_[k]);
+        buffers_[k]->insert(buffers_[k]->end(), gathered_[k].begin(), gathered_[k].end());
+      }
+    }
+  }
+
+ private:
+  // Adds the file's samples of the wanted series; all or nothing per file.
+  bool Gather(SmdSource::FileEntry& file) {
+    if (file.state == SmdSource::FileEntry::State::Damaged) return false;
+    auto bytes = source_.ReadChecked(file);
+    if (!bytes) return false;
+    try {
+      DataFileReader reader(*bytes);
+      std::vector<int64_t> times = reader.DecodeTimes();
+      pending_.clear();
+      for (size_t i = 0; i < reader.SeriesCount(); ++i) {
+        auto it = wanted_.find(reader.SeriesId(i));
+        if (it == wanted_.end()) continue;
+        reader.DecodeSeries(i, values_, present_);
+        for (size_t r = 0; r < times.size(); ++r)
+          if (present_[r]) pending_.push_back({it->second, {UnixSecondsToMillis(times[r]), values_[r]}});
+      }
+    } catch (const DataFileError& e) {
+      source_.ReportDamage(file, e.what());
+      return false;
+    }
+    for (const auto& [k, sample] : pending_) gathered_[k].push_back(sample);
+    return true;
+  }
+
+  SmdSource& source_;
+  std::vector<SampleBuffer*> buffers_;
+  std::vector<std::vector<Sample>> gathered_;
+  std::unordered_map<std::string, size_t> wanted_;
+  std::vector<std::pair<size_t, Sample>> pending_;
+  std::vector<double> values_;
+  std::vector<uint8_t> present_;
+  size_t next_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<SmdSource> SmdSource::Open(const std::string& folder, const std::vector<std::string>& masks,
+                                           const std::string& site_file, ProblemLog& problems) {
+  if (!DirectoryExists(folder) || site_file.empty()) return nullptr;
+  const std::string ste_path = JoinPath(folder, site_file);
+  std::string text;
+  try {
+    text = ReadFileBytes(ste_path);
+  } catch (const std::exception& e) {
+    problems.Report(e.what());
+    return nullptr;
+  }
+  std::vector<LineProblem> line_problems;
+  SiteDescription site = ParseSiteDescription(text, line_problems);
+  for (const LineProblem& p : line_problems)
+    problems.Report(ste_path + ":" + std::to_string(p.line) + ": " + p.what);
+
+  std::unique_ptr<SmdSource> source(new SmdSource(folder, problems));
+  for (const SeriesDescription& s : site.series) source->series_.push_back({s.name, s.id, s.ldt});
+  source->local_offset_ = HoursToMillis(site.utc_offset_hours);
+  source->IndexFiles(masks);
+  return source;
+}
+
+void SmdSource::IndexFiles(const std::vector<std::string>& masks) {
+  std::set<std::string> names;
+  for (const std::string& mask : masks)
+    for (std::string& name : ListFiles(folder_, mask)) names.insert(std::move(name));
+  for (const std::string& name : names) {
+    FileEntry e;
+    e.name = name;
+    if (auto minute = DataFileNameMinute(name)) {
+      e.minute = *minute;
+      e.day = UtcDayOf(*minute);
+    } else {
+      // Only files named otherwise are opened now, to learn their day.
+      e.from_name = false;
+      if (!ReadChecked(e)) continue;
+      e.minute = FloorToMinute(e.first);
+      e.day = UtcDayOf(e.first);
+    }
+    files_.push_back(std::move(e));
+  }
+  std::stable_sort(files_.begin(), files_.end(), [](const FileEntry& a, const FileEntry& b) {
+    return a.day != b.day ? a.day < b.day : a.name < b.name;
+  });
+}
+
+void SmdSource::ReportDamage(FileEntry& file, const std::string& what) {
+  file.state = FileEntry::State::Damaged;
+  problems_.Report(JoinPath(folder_, file.name) + ": " + what);
+}
+
+std::optional<std::string> SmdSource::ReadChecked(FileEntry& file) {
+  if (file.state == FileEntry::State::Damaged) return std::nullopt;
+  std::string bytes, error;
+  if (!ReadAtMost(JoinPath(folder_, file.name), kMaxDataFileBytes + 1, bytes, error)) {
+    ReportDamage(file, "cannot read: " + error);
+    return std::nullopt;
+  }
+  try {
+    DataFileReader reader(bytes);
+    if (file.from_name && FloorToMinute(reader.FirstTime()) != file.minute)
+      throw DataFileError("first record does not match the file name");
+    file.first = reader.FirstTime();
+    file.last = reader.LastTime();
+    file.state = FileEntry::State::Good;
+  } catch (const DataFileError& e) {
+    ReportDamage(file, e.what());
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+size_t SmdSource::DayEnd(size_t begin) const {
+  size_t end = begin;
+  while (end < files_.size() && files_[end].day == files_[begin].day) ++end;
+  return end;
+}
+
+std::optional<LogMillis> SmdSource::FirstTime() {
+  for (size_t begin = 0; begin < files_.size(); begin = DayEnd(begin)) {
+    std::optional<int64_t> first;
+    for (size_t i = begin, end = DayEnd(begin); i < end; ++i) {
+      FileEntry& f = files_[i];
+      if (f.state == FileEntry::State::Unread) ReadChecked(f);
+      if (f.state == FileEntry::State::Good && (!first || f.first < *first)) first = f.first;
+    }
+    if (first) return UnixSecondsToMillis(*first);
+  }
+  return std::nullopt;
+}
+
+std::optional<LogMillis> SmdSource::LastTime() {
+  for (size_t end = files_.size(); end > 0;) {
+    size_t begin = end - 1;
+    while (begin > 0 && files_[begin - 1].day == files_[end - 1].day) --begin;
+    std::optional<int64_t> last;
+    for (size_t i = begin; i < end; ++i) {
+      FileEntry& f = files_[i];
+      if (f.state == FileEntry::State::Unread) ReadChecked(f);
+      if (f.state == FileEntry::State::Good && (!last || f.last > *last)) last = f.last;
+    }
+    if (last) return UnixSecondsToMillis(*last);
+    end = begin;
+  }
+  return std::nullopt;
+}
+
+std::unique_ptr<SourceFeed> SmdSource::Feed(const std::vector<size_t>& series,
+                                            const std::vector<SampleBuffer*>& buffers, LogMillis after) {
+  return std::make_unique<SmdFeed>(*this, series, buffers, after);
+}
+
+}  // namespace sm
