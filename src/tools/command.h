@@ -28,5 +28,6 @@ const Command* FindCommand(const std::string& name);
 // The commands, one file each.
 Command SettingsCommand();
 Command SitesCommand();
+Command SiteCommand();
 
 }  // namespace sm::tool

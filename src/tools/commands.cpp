@@ -6,6 +6,7 @@ const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
       SettingsCommand(),
       SitesCommand(),
+      SiteCommand(),
   };
   return commands;
 }

@@ -6,7 +6,10 @@
 namespace sm::tool {
 
 MessageAnswer ConsoleUiHost::ShowMessage(const std::string& text, MessageKind, unsigned buttons) {
-  std::fprintf(stderr, "smtool: %s\n", text.c_str());
+  if (captured_messages)
+    captured_messages->push_back(text);
+  else
+    std::fprintf(stderr, "smtool: %s\n", text.c_str());
   // Questions take their cautious answer.
   if (buttons & kButtonNo) return MessageAnswer::No;
   if (buttons & kButtonCancel) return MessageAnswer::Cancel;

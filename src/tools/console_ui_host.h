@@ -7,6 +7,9 @@ namespace sm::tool {
 
 class ConsoleUiHost : public UiHost {
  public:
+  // When set, messages are collected here instead of being printed.
+  std::vector<std::string>* captured_messages = nullptr;
+
   void ShowStatus(const std::string&) override {}
   void ShowProgress(int, int) override {}
   void SetBusy(bool) override {}

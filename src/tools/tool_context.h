@@ -13,6 +13,7 @@ class ToolContext {
  public:
   ToolContext();
   AppContext& ctx() { return *ctx_; }
+  ConsoleUiHost& ui() { return ui_; }
 
  private:
   ConsoleUiHost ui_;
