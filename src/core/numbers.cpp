@@ -37,13 +37,13 @@ std::string NonFiniteText(double value) {
 
 }  // namespace
 
-std::string FormatGeneral(double value, char decimal_separator) {
+std::string FormatGeneral(double value, char decimal_separator, int precision) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   if (value == 0) return "0";
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15g", value);
+  std::snprintf(buf, sizeof buf, "%.*g", precision, value);
   std::string text = buf;
-  if (text.find('e') != std::string::npos) text = ScientificText(value, 15);
+  if (text.find('e') != std::string::npos) text = ScientificText(value, precision);
   return WithSeparator(text, decimal_separator);
 }
 

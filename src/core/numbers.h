@@ -5,9 +5,9 @@
 
 namespace sm {
 
-// General format: up to 15 significant digits, no trailing zeros,
+// General format: up to 15 (or `precision`) significant digits, no trailing zeros,
 // scientific ("1.5E20", "1E-5") for very large or small values.
-std::string FormatGeneral(double value, char decimal_separator = '.');
+std::string FormatGeneral(double value, char decimal_separator = '.', int precision = 15);
 
 // Rounded to 5 significant digits and written with exactly `decimals`
 // decimals; scientific when the integer part has more than 5 digits.

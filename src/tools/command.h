@@ -29,5 +29,6 @@ const Command* FindCommand(const std::string& name);
 Command SettingsCommand();
 Command SitesCommand();
 Command SiteCommand();
+Command EvalCommand();
 
 }  // namespace sm::tool

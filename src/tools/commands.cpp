@@ -7,6 +7,7 @@ const std::vector<Command>& AllCommands() {
       SettingsCommand(),
       SitesCommand(),
       SiteCommand(),
+      EvalCommand(),
   };
   return commands;
 }
