@@ -1,5 +1,6 @@
 #include "logdata/log_mgr.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "core/comma_text.h"
@@ -107,11 +108,24 @@ std::string ResolveSourceFolder(const std::string& field, const std::string& sit
   return WithTrailingSlash(path);
 }
 
+namespace {
+
+// Source folders are taken relative to the site folder, so the site folder
+// itself must not be relative.
+std::string AbsoluteFolder(const std::string& folder) {
+  if (folder.empty() || folder.front() == '/') return folder;
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::absolute(folder, ec);
+  return ec ? folder : p.string();
+}
+
+}  // namespace
+
 TMyLogMgr::TMyLogMgr(AppContext& ctx, std::string folder, const std::string& site_base_name,
                      std::vector<std::string> sources, bool quiet)
     : TLogMgr([&ctx, quiet](const std::string& message) { ReportError(ctx, message, quiet ? 100 : 200); }),
       ctx_(ctx),
-      folder_(WithTrailingSlash(folder)),
+      folder_(WithTrailingSlash(AbsoluteFolder(folder))),
       quiet_(quiet) {
   SetRangeSelector(2);
   if (ctx.startup.use_log_time) SetOptions(LogLibrary::kLocalTimeOption);

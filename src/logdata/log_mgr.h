@@ -64,7 +64,7 @@ class TLogMgr {
 
 class TMyLogMgr : public TLogMgr {
  public:
-  // `folder`: the site folder (a "/" is added when missing); `site_base_name`:
+  // `folder`: the site folder (made absolute, a "/" added); `site_base_name`:
   // the ProcID, naming the default source's site description; `sources`:
   // source strings "folder,mask,site file,kind" (the default source when
   // empty). Source errors are reported (severity 100 when quiet, else 200)

@@ -30,5 +30,9 @@ Command SettingsCommand();
 Command SitesCommand();
 Command SiteCommand();
 Command EvalCommand();
+Command ImportCsvCommand();
+Command CatalogCommand();
+Command SpanCommand();
+Command ExportCommand();
 
 }  // namespace sm::tool

@@ -8,6 +8,10 @@ const std::vector<Command>& AllCommands() {
       SitesCommand(),
       SiteCommand(),
       EvalCommand(),
+      ImportCsvCommand(),
+      CatalogCommand(),
+      SpanCommand(),
+      ExportCommand(),
   };
   return commands;
 }
