@@ -30,6 +30,7 @@ Command SettingsCommand();
 Command SitesCommand();
 Command SiteCommand();
 Command EvalCommand();
+Command ReportCommand();
 Command ImportCsvCommand();
 Command CatalogCommand();
 Command SpanCommand();

@@ -8,6 +8,7 @@ const std::vector<Command>& AllCommands() {
       SitesCommand(),
       SiteCommand(),
       EvalCommand(),
+      ReportCommand(),
       ImportCsvCommand(),
       CatalogCommand(),
       SpanCommand(),
