@@ -19,6 +19,7 @@
 namespace sm {
 
 class RangeLoadState;  // logdata/range_load_state.h
+class TFtpByHttp;      // download/ftp_by_http.h
 
 class AppContext {
  public:
@@ -49,6 +50,7 @@ class AppContext {
   // Objects of the layers above core are declared here and defined there;
   // they are held by shared_ptr so this header needs only their names.
   std::shared_ptr<RangeLoadState> range_load;  // RangeLoad(ctx) in logdata
+  std::shared_ptr<TFtpByHttp> http;  // CreateHttpClient(ctx) in download, at start-up
 
   bool first_idle_check_pending = false;
   bool auto_print_pending = false;

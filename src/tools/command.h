@@ -35,5 +35,11 @@ Command ImportCsvCommand();
 Command CatalogCommand();
 Command SpanCommand();
 Command ExportCommand();
+Command EncryptCommand();
+Command DecryptCommand();
+Command ScrambleCommand();
+Command UnscrambleCommand();
+Command ListCommand();
+Command GetCommand();
 
 }  // namespace sm::tool

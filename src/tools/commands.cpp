@@ -13,6 +13,12 @@ const std::vector<Command>& AllCommands() {
       CatalogCommand(),
       SpanCommand(),
       ExportCommand(),
+      EncryptCommand(),
+      DecryptCommand(),
+      ScrambleCommand(),
+      UnscrambleCommand(),
+      ListCommand(),
+      GetCommand(),
   };
   return commands;
 }

@@ -1,0 +1,25 @@
+// smtool unscramble NAME: the plain name of a name on the download server.
+#include <cstdio>
+
+#include "download/name_scrambler.h"
+#include "tools/arguments.h"
+#include "tools/command.h"
+
+namespace sm::tool {
+namespace {
+
+int Run(const std::vector<std::string>& args) {
+  Arguments a(args, {});
+  a.RequirePositional(1, 1);
+  std::printf("%s\n", UnscrambleName(a.Positional()[0]).c_str());
+  return 0;
+}
+
+}  // namespace
+
+Command UnscrambleCommand() {
+  return {"unscramble", "the plain name of a server file or folder name", "NAME",
+          "A name holding a character outside the name alphabet is printed unchanged.", Run};
+}
+
+}  // namespace sm::tool
