@@ -92,9 +92,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   std::map<std::string, double> seconds;
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && !r.error_occurred)
+    for (const Run& r : runs) {
+      if (r.error_occurred) continue;
+      // The mean of repetitions when there are some (it comes last), else
+      // the run itself.
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "mean")
+        seconds[r.run_name.function_name] = r.GetAdjustedRealTime() / 1000.0;
+      else if (r.run_type == Run::RT_Iteration)
         seconds[r.run_name.function_name] = r.real_accumulated_time / static_cast<double>(r.iterations);
+    }
     ConsoleReporter::ReportRuns(runs);
   }
 };
