@@ -35,6 +35,7 @@ Command ImportCsvCommand();
 Command CatalogCommand();
 Command SpanCommand();
 Command ExportCommand();
+Command DemoCommand();
 Command EncryptCommand();
 Command DecryptCommand();
 Command ScrambleCommand();

@@ -13,6 +13,7 @@ const std::vector<Command>& AllCommands() {
       CatalogCommand(),
       SpanCommand(),
       ExportCommand(),
+      DemoCommand(),
       EncryptCommand(),
       DecryptCommand(),
       ScrambleCommand(),
