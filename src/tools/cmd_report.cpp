@@ -6,20 +6,13 @@
 #include "airspace/report.h"
 #include "core/files.h"
 #include "core/text.h"
+#include "tools/airspace_arguments.h"
 #include "tools/arguments.h"
 #include "tools/command.h"
 #include "tools/tool_context.h"
 
 namespace sm::tool {
 namespace {
-
-TAirspace& FindAirspace(TSite& site, const std::optional<std::string>& wanted) {
-  if (site.airspaces.empty()) throw std::runtime_error("the site has no airspaces");
-  if (!wanted) return *site.airspaces.front();
-  for (auto& a : site.airspaces)
-    if (IEquals(a->name, *wanted) || (!a->code.empty() && IEquals(a->code, *wanted))) return *a;
-  throw std::runtime_error("no airspace \"" + *wanted + "\"");
-}
 
 int Run(const std::vector<std::string>& args) {
   Arguments a(args, {"airspace", "out"}, {"batches", "list"});
@@ -33,7 +26,7 @@ int Run(const std::vector<std::string>& args) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }
-  TAirspace& airspace = FindAirspace(*site, a.Value("airspace"));
+  TAirspace& airspace = PickAirspace(*site, a.Value("airspace"));
   ComputeReport(airspace);
   std::vector<std::string> lines = SaveDataLines(airspace, a.Flag("batches"));
   if (auto out = a.Value("out")) {

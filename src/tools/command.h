@@ -31,6 +31,8 @@ Command SitesCommand();
 Command SiteCommand();
 Command EvalCommand();
 Command ReportCommand();
+Command BatchCommand();
+Command ModelCommand();
 Command ImportCsvCommand();
 Command CatalogCommand();
 Command SpanCommand();

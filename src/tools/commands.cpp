@@ -9,6 +9,8 @@ const std::vector<Command>& AllCommands() {
       SiteCommand(),
       EvalCommand(),
       ReportCommand(),
+      BatchCommand(),
+      ModelCommand(),
       ImportCsvCommand(),
       CatalogCommand(),
       SpanCommand(),
