@@ -94,9 +94,10 @@ class FarmRun {
       const bool station_on = !faults_.Active(FaultKind::WeatherStationGap, t);
       if (writing && logger_on)
         records_.Add(t, readings_, w, station_on, !faults_.Active(FaultKind::SecondProbeGap, t));
-      if (slot % 3 == 0)  // the quarter-hour rows the report reads
-        for (size_t i = 0; i < houses_.size(); ++i)
-          figures_[i].AddRow(logger_on, readings_[i], station_on, WeatherChannels()[0].value(w));
+      if (slot % 3 == 0) {  // the quarter-hour rows the report reads
+        const double outside = WeatherChannels().front().value(w);  // OUTTEMP as logged
+        for (size_t i = 0; i < houses_.size(); ++i) figures_[i].AddRow(logger_on, readings_[i], station_on, outside);
+      }
     }
     if (slots == House::kStepsPerDay) KeepBatchDays(day);
     if (writing && !records_.Records().times.empty()) WriteDay(folder, kDemoProcId, records_.Records());
