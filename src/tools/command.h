@@ -31,6 +31,7 @@ Command SitesCommand();
 Command SiteCommand();
 Command EvalCommand();
 Command ReportCommand();
+Command ChartDataCommand();
 Command BatchCommand();
 Command ModelCommand();
 Command ImportCsvCommand();

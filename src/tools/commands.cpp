@@ -9,6 +9,7 @@ const std::vector<Command>& AllCommands() {
       SiteCommand(),
       EvalCommand(),
       ReportCommand(),
+      ChartDataCommand(),
       BatchCommand(),
       ModelCommand(),
       ImportCsvCommand(),
