@@ -67,7 +67,7 @@ class TFtpByHttp::Events : public CurlGet::Listener {
 };
 
 TFtpByHttp::TFtpByHttp(UiHost& ui, const Clock& clock)
-    : ui_(ui), clock_(clock), events_(std::make_unique<Events>(ui, cancelled_)),
+    : clock_(clock), events_(std::make_unique<Events>(ui, cancelled_)),
       curl_(std::make_unique<CurlGet>(*events_)) {}
 
 // The handle goes first: it still reports closing connections.

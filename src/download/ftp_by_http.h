@@ -103,7 +103,6 @@ class TFtpByHttp {
   void Attempt();
   void ListFrom(const std::string& url);
 
-  UiHost& ui_;
   const Clock& clock_;
   HttpSettings settings_;
   std::unique_ptr<Events> events_;

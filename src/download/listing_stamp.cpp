@@ -63,21 +63,13 @@ struct DayMonthYear {
   int day, month, year;
 };
 
-std::optional<DayMonthYear> ReadDayMonthWordYear(Cursor& c) {
+// Day, separator, month (as `read_month` reads it), separator, year.
+template <typename MonthReader>
+std::optional<DayMonthYear> ReadDayMonthYear(Cursor& c, char separator, MonthReader read_month) {
   auto day = c.Number();
-  if (!day || !c.Take('-')) return std::nullopt;
-  auto month = c.MonthWord();
-  if (!month || !c.Take('-')) return std::nullopt;
-  auto year = c.Number();
-  if (!year) return std::nullopt;
-  return DayMonthYear{*day, *month, *year};
-}
-
-std::optional<DayMonthYear> ReadDaySlashMonthSlashYear(Cursor& c) {
-  auto day = c.Number();
-  if (!day || !c.Take('/')) return std::nullopt;
-  auto month = c.Number();
-  if (!month || !c.Take('/')) return std::nullopt;
+  if (!day || !c.Take(separator)) return std::nullopt;
+  auto month = read_month(c);
+  if (!month || !c.Take(separator)) return std::nullopt;
   auto year = c.Number();
   if (!year) return std::nullopt;
   return DayMonthYear{*day, *month, *year};
@@ -85,10 +77,11 @@ std::optional<DayMonthYear> ReadDaySlashMonthSlashYear(Cursor& c) {
 
 std::optional<TDateTime> ReadDate(Cursor& c) {
   const size_t start = c.Position();
-  auto date = ReadDayMonthWordYear(c);
+  // "15-Jan-2004" first, then "15/01/04".
+  auto date = ReadDayMonthYear(c, '-', [](Cursor& m) { return m.MonthWord(); });
   if (!date) {
     c.Restore(start);
-    date = ReadDaySlashMonthSlashYear(c);
+    date = ReadDayMonthYear(c, '/', [](Cursor& m) { return m.Number(); });
   }
   if (!date) return std::nullopt;
   if (date->year < 100) date->year += date->year > 90 ? 1900 : 2000;
@@ -107,16 +100,19 @@ std::optional<TDateTime> ReadTime(Cursor& c) {
 // Signs, digits with at most one point, then "K" or "M": 12K is 12,000,
 // 1.5K is 1,500, and a point without a unit is ignored (12.5 is 125).
 int64_t ReadSize(Cursor& c, std::string_view text) {
+  int64_t value = 0;
+  auto grow = [&](int64_t factor, int64_t add) {
+    value = value * factor + add;
+    if (value > kLargestSize) throw std::overflow_error("Listing: size out of range in \"" + std::string(text) + "\"");
+  };
   bool negative = false;
   while (c.Take('-')) negative = !negative;
-  int64_t value = 0;
   int decimals = 0;
   bool point = false, digits = false;
   for (;;) {
     const char ch = c.Peek();
     if (Cursor::IsDigit(ch)) {
-      value = value * 10 + (ch - '0');
-      if (value > kLargestSize) throw std::overflow_error("Listing: size out of range in \"" + std::string(text) + "\"");
+      grow(10, ch - '0');
       digits = true;
       if (point) ++decimals;
     } else if (ch == '.' && !point) {
@@ -127,11 +123,7 @@ int64_t ReadSize(Cursor& c, std::string_view text) {
     c.Take(ch);
   }
   if (!digits) return 0;
-  int exponent = (c.Take('K') ? 3 : c.Take('M') ? 6 : 0) - decimals;
-  for (; exponent > 0; --exponent) {
-    value *= 10;
-    if (value > kLargestSize) throw std::overflow_error("Listing: size out of range in \"" + std::string(text) + "\"");
-  }
+  for (int exponent = (c.Take('K') ? 3 : c.Take('M') ? 6 : 0) - decimals; exponent > 0; --exponent) grow(10, 0);
   return negative ? -value : value;
 }
 
