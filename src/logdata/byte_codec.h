@@ -62,6 +62,8 @@ class ByteReader {
   uint32_t U32() { return static_cast<uint32_t>(Little(4)); }
   uint64_t U64() { return Little(8); }
   uint64_t VarUint() {
+    // Most values are one byte.
+    if (pos_ < p_.size() && !(static_cast<uint8_t>(p_[pos_]) & 0x80)) return static_cast<uint8_t>(p_[pos_++]);
     uint64_t v = 0;
     for (int shift = 0; shift < 64; shift += 7) {
       uint8_t b = U8();

@@ -5,13 +5,6 @@
 #include <cstdlib>
 
 namespace sm {
-namespace {
-
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-}  // namespace
-
 std::optional<DecimalForm> ShortestDecimal(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   if (value == 0) return DecimalForm{0, 0};
@@ -57,11 +50,6 @@ std::optional<int64_t> MantissaAt(const DecimalForm& form, int exponent) {
     m *= 10;
   }
   return m;
-}
-
-double DecimalToDouble(int64_t mantissa, int exponent) {
-  double m = static_cast<double>(mantissa);
-  return exponent >= 0 ? m / kPowersOfTen[exponent] : m * kPowersOfTen[-exponent];
 }
 
 }  // namespace sm

@@ -28,7 +28,13 @@ std::optional<DecimalForm> ShortestDecimal(double value);
 std::optional<int64_t> MantissaAt(const DecimalForm& form, int exponent);
 
 // The double nearest to mantissa / 10^exponent; |mantissa| <= 2^53 and
-// |exponent| <= 22.
-double DecimalToDouble(int64_t mantissa, int exponent);
+// |exponent| <= 22. Both operands are exact doubles, so one correctly
+// rounded division (or product) gives the nearest double.
+inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                          1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+inline double DecimalToDouble(int64_t mantissa, int exponent) {
+  const double m = static_cast<double>(mantissa);
+  return exponent >= 0 ? m / kPowersOfTen[exponent] : m * kPowersOfTen[-exponent];
+}
 
 }  // namespace sm

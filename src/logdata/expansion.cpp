@@ -39,6 +39,14 @@ LogMillis Expansion::NextRow() {
     if (!p.feed) continue;
     const LogMillis high = time - p.part.offset;  // window (high - interval, high] in source time
     const LogMillis low = high - interval_;
+    for (Requested& r : p.requested) {
+      // Drop what has been passed before the feed appends more, so the
+      // buffers stay about a day long and keep their storage.
+      if (r.cursor > 0 && r.cursor * 2 >= r.buffer.size()) {
+        r.buffer.erase(r.buffer.begin(), r.buffer.begin() + static_cast<std::ptrdiff_t>(r.cursor));
+        r.cursor = 0;
+      }
+    }
     p.feed->FillThrough(high);
     for (Requested& r : p.requested) {
       const SampleBuffer& b = r.buffer;
@@ -54,11 +62,6 @@ LogMillis Expansion::NextRow() {
       r.cursor = i;
       if (logged) values_[r.slot] = value;
       status_[r.slot] = logged ? 1 : 0;
-      // Drop what has been passed so long runs stay small.
-      if (r.cursor > 4096 && r.cursor * 2 > r.buffer.size()) {
-        r.buffer.erase(r.buffer.begin(), r.buffer.begin() + static_cast<std::ptrdiff_t>(r.cursor));
-        r.cursor = 0;
-      }
     }
   }
   return time;

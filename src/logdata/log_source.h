@@ -72,8 +72,8 @@ class LogSource {
 };
 
 // Within one time, a later file's sample replaces an earlier one's: sorts
-// samples gathered from several files (each file's own in time order, the
-// files in name order) and keeps the last per time.
-void MergeByTimeLastWins(std::vector<Sample>& samples);
+// the samples from `from` on, gathered from several files (each file's own in
+// time order, the files in name order), and keeps the last per time.
+void MergeByTimeLastWins(std::vector<Sample>& samples, size_t from = 0);
 
 }  // namespace sm

@@ -1,6 +1,7 @@
 #include "logdata/smd_source.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,18 +20,23 @@ namespace {
 
 int64_t FloorToMinute(int64_t seconds) { return seconds - ((seconds % 60) + 60) % 60; }
 
-// Reads at most `limit` bytes; an error text instead when the file cannot
-// be read. Oversized files are found without reading them whole.
+// Reads a file of at most `limit` bytes into `bytes`; an error text
+// instead when it cannot be read. A larger file is read only as far as the
+// limit, which the reader then refuses.
 bool ReadAtMost(const std::string& path, size_t limit, std::string& bytes, std::string& error) {
   int fd = ::open(path.c_str(), O_RDONLY);
   if (fd < 0) {
     error = std::strerror(errno);
     return false;
   }
-  bytes.resize(limit);
+  struct stat st;
+  size_t want = limit;
+  if (::fstat(fd, &st) == 0 && st.st_size >= 0 && static_cast<size_t>(st.st_size) < limit)
+    want = static_cast<size_t>(st.st_size) + 1;  // one more to see a file that grew
+  bytes.resize(want);
   size_t have = 0;
-  while (have < limit) {
-    ssize_t n = ::read(fd, bytes.data() + have, limit - have);
+  while (have < want) {
+    ssize_t n = ::read(fd, bytes.data() + have, want - have);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       error = std::strerror(errno);
@@ -49,7 +55,7 @@ class SmdFeed : public SourceFeed {
  public:
   SmdFeed(SmdSource& source, const std::vector<size_t>& series, const std::vector<SampleBuffer*>& buffers,
           LogMillis after)
-      : source_(source), buffers_(buffers), gathered_(buffers.size()) {
+      : source_(source), buffers_(buffers), day_marks_(buffers.size()), file_marks_(buffers.size()) {
     for (size_t k = 0; k < series.size(); ++k) wanted_.emplace(source.Series()[series[k]].id, k);
     int64_t first_day = UtcDayOf(MillisToUnixSeconds(after));
     auto& files = source_.Files();
@@ -62,48 +68,49 @@ class SmdFeed : public SourceFeed {
     const int64_t until_day = UtcDayOf(MillisToUnixSeconds(until));
     auto& files = source_.Files();
     while (next_ < files.size() && files[next_].day <= until_day) {
-      int64_t day = files[next_].day;
+      const int64_t day = files[next_].day;
+      for (size_t k = 0; k < buffers_.size(); ++k) day_marks_[k] = buffers_[k]->size();
       size_t files_in_day = 0;
-      for (auto& g : gathered_) g.clear();
       for (; next_ < files.size() && files[next_].day == day; ++next_)
-        if (Gather(files[next_])) ++files_in_day;
-      for (size_t k = 0; k < buffers_.size(); ++k) {
-        if (files_in_day > 1) MergeByTimeLastWins(gathered_[k]);
-        buffers_[k]->insert(buffers_[k]->end(), gathered_[k].begin(), gathered_[k].end());
-      }
+        if (Append(files[next_])) ++files_in_day;
+      // Several files of one day: the day's samples are sorted by time and
+      // the later file's sample kept where two share a time.
+      if (files_in_day > 1)
+        for (size_t k = 0; k < buffers_.size(); ++k) MergeByTimeLastWins(*buffers_[k], day_marks_[k]);
     }
   }
 
  private:
-  // Adds the file's samples of the wanted series; all or nothing per file.
-  bool Gather(SmdSource::FileEntry& file) {
-    if (file.state == SmdSource::FileEntry::State::Damaged) return false;
-    auto bytes = source_.ReadChecked(file);
-    if (!bytes) return false;
+  // Appends the file's samples of the wanted series; all or nothing per file.
+  bool Append(SmdSource::FileEntry& file) {
+    std::optional<DataFileReader> checked;
+    if (file.state == SmdSource::FileEntry::State::Damaged || !source_.ReadChecked(file, bytes_, &checked))
+      return false;
+    for (size_t k = 0; k < buffers_.size(); ++k) file_marks_[k] = buffers_[k]->size();
     try {
-      DataFileReader reader(*bytes);
-      std::vector<int64_t> times = reader.DecodeTimes();
-      pending_.clear();
+      const DataFileReader& reader = *checked;
+      const std::vector<int64_t> times = reader.DecodeTimes();
       for (size_t i = 0; i < reader.SeriesCount(); ++i) {
         auto it = wanted_.find(reader.SeriesId(i));
         if (it == wanted_.end()) continue;
         reader.DecodeSeries(i, values_, present_);
+        SampleBuffer& out = *buffers_[it->second];
         for (size_t r = 0; r < times.size(); ++r)
-          if (present_[r]) pending_.push_back({it->second, {UnixSecondsToMillis(times[r]), values_[r]}});
+          if (present_[r]) out.push_back({UnixSecondsToMillis(times[r]), values_[r]});
       }
     } catch (const DataFileError& e) {
+      for (size_t k = 0; k < buffers_.size(); ++k) buffers_[k]->resize(file_marks_[k]);
       source_.ReportDamage(file, e.what());
       return false;
     }
-    for (const auto& [k, sample] : pending_) gathered_[k].push_back(sample);
     return true;
   }
 
   SmdSource& source_;
   std::vector<SampleBuffer*> buffers_;
-  std::vector<std::vector<Sample>> gathered_;
+  std::vector<size_t> day_marks_, file_marks_;
   std::unordered_map<std::string, size_t> wanted_;
-  std::vector<std::pair<size_t, Sample>> pending_;
+  std::string bytes_;
   std::vector<double> values_;
   std::vector<uint8_t> present_;
   size_t next_ = 0;
@@ -147,7 +154,8 @@ void SmdSource::IndexFiles(const std::vector<std::string>& masks) {
     } else {
       // Only files named otherwise are opened now, to learn their day.
       e.from_name = false;
-      if (!ReadChecked(e)) continue;
+      std::string bytes;
+      if (!ReadChecked(e, bytes)) continue;
       e.minute = FloorToMinute(e.first);
       e.day = UtcDayOf(e.first);
     }
@@ -163,12 +171,12 @@ void SmdSource::ReportDamage(FileEntry& file, const std::string& what) {
   problems_.Report(JoinPath(folder_, file.name) + ": " + what);
 }
 
-std::optional<std::string> SmdSource::ReadChecked(FileEntry& file) {
-  if (file.state == FileEntry::State::Damaged) return std::nullopt;
-  std::string bytes, error;
+bool SmdSource::ReadChecked(FileEntry& file, std::string& bytes, std::optional<DataFileReader>* reader_out) {
+  if (file.state == FileEntry::State::Damaged) return false;
+  std::string error;
   if (!ReadAtMost(JoinPath(folder_, file.name), kMaxDataFileBytes + 1, bytes, error)) {
     ReportDamage(file, "cannot read: " + error);
-    return std::nullopt;
+    return false;
   }
   try {
     DataFileReader reader(bytes);
@@ -177,11 +185,12 @@ std::optional<std::string> SmdSource::ReadChecked(FileEntry& file) {
     file.first = reader.FirstTime();
     file.last = reader.LastTime();
     file.state = FileEntry::State::Good;
+    if (reader_out) reader_out->emplace(std::move(reader));
   } catch (const DataFileError& e) {
     ReportDamage(file, e.what());
-    return std::nullopt;
+    return false;
   }
-  return bytes;
+  return true;
 }
 
 size_t SmdSource::DayEnd(size_t begin) const {
@@ -191,11 +200,12 @@ size_t SmdSource::DayEnd(size_t begin) const {
 }
 
 std::optional<LogMillis> SmdSource::FirstTime() {
+  std::string bytes;
   for (size_t begin = 0; begin < files_.size(); begin = DayEnd(begin)) {
     std::optional<int64_t> first;
     for (size_t i = begin, end = DayEnd(begin); i < end; ++i) {
       FileEntry& f = files_[i];
-      if (f.state == FileEntry::State::Unread) ReadChecked(f);
+      if (f.state == FileEntry::State::Unread) ReadChecked(f, bytes);
       if (f.state == FileEntry::State::Good && (!first || f.first < *first)) first = f.first;
     }
     if (first) return UnixSecondsToMillis(*first);
@@ -204,13 +214,14 @@ std::optional<LogMillis> SmdSource::FirstTime() {
 }
 
 std::optional<LogMillis> SmdSource::LastTime() {
+  std::string bytes;
   for (size_t end = files_.size(); end > 0;) {
     size_t begin = end - 1;
     while (begin > 0 && files_[begin - 1].day == files_[end - 1].day) --begin;
     std::optional<int64_t> last;
     for (size_t i = begin; i < end; ++i) {
       FileEntry& f = files_[i];
-      if (f.state == FileEntry::State::Unread) ReadChecked(f);
+      if (f.state == FileEntry::State::Unread) ReadChecked(f, bytes);
       if (f.state == FileEntry::State::Good && (!last || f.last > *last)) last = f.last;
     }
     if (last) return UnixSecondsToMillis(*last);

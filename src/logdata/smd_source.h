@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "logdata/data_file.h"
 #include "logdata/log_source.h"
 
 namespace sm {
@@ -32,10 +33,11 @@ class SmdSource : public LogSource {
     int64_t first = 0, last = 0;  // record times once read
   };
 
-  // The file's bytes when it is a readable data file whose first record
-  // matches its name; otherwise reports it, marks it damaged and answers
-  // nothing.
-  std::optional<std::string> ReadChecked(FileEntry& file);
+  // Reads the file into `bytes` (reusing its storage) and answers true when
+  // it is a readable data file whose first record matches its name;
+  // otherwise reports it, marks it damaged and answers false.
+  // The checked reader over `bytes` is handed out when asked for.
+  bool ReadChecked(FileEntry& file, std::string& bytes, std::optional<DataFileReader>* reader = nullptr);
   std::vector<FileEntry>& Files() { return files_; }
   void ReportDamage(FileEntry& file, const std::string& what);
 
