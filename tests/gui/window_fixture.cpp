@@ -1,0 +1,64 @@
+#include "window_fixture.h"
+
+#include <clocale>
+
+#include "core/startup.h"
+#include "demo/demo_site.h"
+
+namespace sm::test {
+namespace {
+
+QApplication& Application() {
+  static int argc = 1;
+  static char name[] = "gui_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    auto* a = new QApplication(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    return a;
+  }();
+  return *app;
+}
+
+}  // namespace
+
+FormatSettings DayMonthYearFormats() {
+  FormatSettings fs;
+  fs.short_date = "dd/mm/yyyy";
+  fs.date_separator = '/';
+  return fs;
+}
+
+WindowFixture::WindowFixture(const FormatSettings& user_formats) {
+  Application();
+  main_dir = dir / "data/stallminder/Data/";
+  demo::DemoOptions o;
+  o.main_dir = main_dir;
+  o.days = 45;
+  o.end_day = static_cast<int64_t>(*TryStrToDate(kDemoEnd, FixedFormats()));
+  site_dir = demo::GenerateDemoSite(o).site_folder;
+  clock_ = std::make_unique<FixedClock>(static_cast<double>(o.end_day + 1) + 0.5);
+
+  Environment env;
+  env.registry_path = dir / "registry.ini";
+  env.data_home = dir / "data";
+  env.desktop_folder = dir / "Desktop";
+  env.temp_folder = dir.path();
+  env.program_folder = dir / "bin/";
+  ctx_ = std::make_unique<AppContext>(ui, *clock_, env);
+  StartProgramState(*ctx_, user_formats);
+  window_ = std::make_unique<MainWindow>(*ctx_);
+  window_->show();
+  Pump();
+}
+
+WindowFixture::~WindowFixture() {
+  ShutdownProgramState(*ctx_, [this] { window_->ReleaseAll(); });
+  window_.reset();
+}
+
+void WindowFixture::Pump() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+}  // namespace sm::test
