@@ -21,10 +21,11 @@ struct ChartRange {
 ChartRange OpeningRange(TDateTime stored_end, int stored_days, TDateTime last_record, TDateTime day_start,
                         ChartRange* shown = nullptr);
 
-// Destroys the view in `graph`, then builds the named view of the airspace
-// into it. False (and no view) when the name is not one of the airspace's
-// chart views or none of its series could be made. Throws for malformed
-// definitions and a pane without a left-axis series.
+// Builds the named view of the airspace into `graph`, destroying the view
+// there first. False when the name is not one of the airspace's chart views
+// (the old view stays) or none of its series could be made (no view).
+// Throws for malformed definitions and a pane without a left-axis series
+// (no view).
 bool OpenChartView(TAirspace& airspace, const std::string& view_name, std::unique_ptr<TGraphObject>& graph,
                    const std::function<void(TDateTime, TDateTime)>& show_dates = {});
 
