@@ -99,29 +99,23 @@ LogMillis LogLibrary::DeliveredOffset(const LogSource& source) const {
   return (options_ & kLocalTimeOption) ? source.LocalOffset() : 0;
 }
 
-TDateTime LogLibrary::Start(int handle, int) {
+// The earliest first record (or the latest last one) of the group's
+// sources, in delivered time; 0 without records.
+TDateTime LogLibrary::Bound(int handle, bool first) {
   Group* g = Find(handle);
   if (!g) return 0;
-  std::optional<LogMillis> first;
-  for (auto& s : g->sources)
-    if (auto t = s->FirstTime()) {
-      LogMillis delivered = *t + DeliveredOffset(*s);
-      if (!first || delivered < *first) first = delivered;
-    }
-  return first ? FromLogMillis(*first) : 0;
+  std::optional<LogMillis> bound;
+  for (auto& s : g->sources) {
+    std::optional<LogMillis> t = first ? s->FirstTime() : s->LastTime();
+    if (!t) continue;
+    const LogMillis delivered = *t + DeliveredOffset(*s);
+    if (!bound || (first ? delivered < *bound : delivered > *bound)) bound = delivered;
+  }
+  return bound ? FromLogMillis(*bound) : 0;
 }
 
-TDateTime LogLibrary::End(int handle, int) {
-  Group* g = Find(handle);
-  if (!g) return 0;
-  std::optional<LogMillis> last;
-  for (auto& s : g->sources)
-    if (auto t = s->LastTime()) {
-      LogMillis delivered = *t + DeliveredOffset(*s);
-      if (!last || delivered > *last) last = delivered;
-    }
-  return last ? FromLogMillis(*last) : 0;
-}
+TDateTime LogLibrary::Start(int handle, int) { return Bound(handle, true); }
+TDateTime LogLibrary::End(int handle, int) { return Bound(handle, false); }
 
 int LogLibrary::InitExpansion(int handle, TDateTime start, int interval, std::span<double> values,
                               std::span<uint8_t> status) {

@@ -65,6 +65,7 @@ class LogLibrary {
   struct Group;
   Group* Find(int handle) const;
   LogMillis DeliveredOffset(const LogSource& source) const;
+  TDateTime Bound(int handle, bool first);
   std::vector<std::string> MasksFor(const std::string& mask) const;
 
   ProblemLog problems_;

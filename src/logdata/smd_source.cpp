@@ -199,32 +199,30 @@ size_t SmdSource::DayEnd(size_t begin) const {
   return end;
 }
 
-std::optional<LogMillis> SmdSource::FirstTime() {
+std::optional<int64_t> SmdSource::DayBound(size_t begin, size_t end, bool first) {
   std::string bytes;
-  for (size_t begin = 0; begin < files_.size(); begin = DayEnd(begin)) {
-    std::optional<int64_t> first;
-    for (size_t i = begin, end = DayEnd(begin); i < end; ++i) {
-      FileEntry& f = files_[i];
-      if (f.state == FileEntry::State::Unread) ReadChecked(f, bytes);
-      if (f.state == FileEntry::State::Good && (!first || f.first < *first)) first = f.first;
-    }
-    if (first) return UnixSecondsToMillis(*first);
+  std::optional<int64_t> bound;
+  for (size_t i = begin; i < end; ++i) {
+    FileEntry& f = files_[i];
+    if (f.state == FileEntry::State::Unread) ReadChecked(f, bytes);
+    if (f.state != FileEntry::State::Good) continue;
+    const int64_t t = first ? f.first : f.last;
+    if (!bound || (first ? t < *bound : t > *bound)) bound = t;
   }
+  return bound;
+}
+
+std::optional<LogMillis> SmdSource::FirstTime() {
+  for (size_t begin = 0; begin < files_.size(); begin = DayEnd(begin))
+    if (auto first = DayBound(begin, DayEnd(begin), true)) return UnixSecondsToMillis(*first);
   return std::nullopt;
 }
 
 std::optional<LogMillis> SmdSource::LastTime() {
-  std::string bytes;
   for (size_t end = files_.size(); end > 0;) {
     size_t begin = end - 1;
     while (begin > 0 && files_[begin - 1].day == files_[end - 1].day) --begin;
-    std::optional<int64_t> last;
-    for (size_t i = begin; i < end; ++i) {
-      FileEntry& f = files_[i];
-      if (f.state == FileEntry::State::Unread) ReadChecked(f, bytes);
-      if (f.state == FileEntry::State::Good && (!last || f.last > *last)) last = f.last;
-    }
-    if (last) return UnixSecondsToMillis(*last);
+    if (auto last = DayBound(begin, end, false)) return UnixSecondsToMillis(*last);
     end = begin;
   }
   return std::nullopt;

@@ -44,8 +44,11 @@ class SmdSource : public LogSource {
  private:
   SmdSource(std::string folder, ProblemLog& problems) : folder_(std::move(folder)), problems_(problems) {}
   void IndexFiles(const std::vector<std::string>& masks);
-  // Index range [begin, end) of the files of the day at `begin`.
+  // End of the index range of the files of the day at `begin`.
   size_t DayEnd(size_t begin) const;
+  // The earliest first (or latest last) record of files [begin, end),
+  // reading those not read yet.
+  std::optional<int64_t> DayBound(size_t begin, size_t end, bool first);
 
   std::string folder_;
   ProblemLog& problems_;
