@@ -11,7 +11,14 @@
 
 namespace sm {
 
-std::string ExportData(TLogMgr& mgr, const ExportOptions& options, const ExportProgress& progress) {
+namespace {
+
+// Text is handed on in pieces of about this size.
+constexpr size_t kPieceBytes = 1 << 18;
+
+}  // namespace
+
+void ExportData(TLogMgr& mgr, const ExportOptions& options, const ExportSink& sink, const ExportProgress& progress) {
   const int n = mgr.Width();
   if (n <= 0) throw std::runtime_error("No data");
   if (options.interval < 1) throw std::runtime_error("The interval must be at least one second");
@@ -32,11 +39,7 @@ std::string ExportData(TLogMgr& mgr, const ExportOptions& options, const ExportP
   const TDateTime end = static_cast<double>(RoundHalfEven(options.end_date + 1));
   const double span = end - start;
   mgr.InitExpansion(options.interval, values, status, start);
-  if (span > 0) {
-    // About seven characters a field: one allocation instead of many.
-    const double rows = span * 86400 / options.interval;
-    out.reserve(static_cast<size_t>(std::min(rows * (30.0 + 7.0 * columns.size()), 1e9)));
-  }
+  out.reserve(kPieceBytes + 4096);
 
   std::string site_field = options.site_column ? "," + *options.site_column : std::string();
   double date_of_text = -1;
@@ -69,8 +72,24 @@ std::string ExportData(TLogMgr& mgr, const ExportOptions& options, const ExportP
       if (status[i] == 1) p = WriteGeneral(p, values[i], options.decimal_separator);
     }
     out.append(line.data(), static_cast<size_t>(p - line.data()));
+    if (out.size() >= kPieceBytes) {
+      sink(out);
+      out.clear();
+    }
   }
-  return out;
+  sink(out);
+}
+
+std::string ExportData(TLogMgr& mgr, const ExportOptions& options, const ExportProgress& progress) {
+  std::string text;
+  // About seven characters a field: one allocation instead of many.
+  const double days = static_cast<double>(RoundHalfEven(options.end_date + 1) - RoundHalfEven(options.start_date));
+  if (days > 0 && options.interval > 0) {
+    const double fields = static_cast<double>(std::count(options.ticked.begin(), options.ticked.end(), true));
+    text.reserve(static_cast<size_t>(std::min(days * 86400 / options.interval * (30 + 7 * fields), 1e9)));
+  }
+  ExportData(mgr, options, [&text](std::string_view piece) { text.append(piece); }, progress);
+  return text;
 }
 
 void ExportDataToFile(TLogMgr& mgr, const ExportOptions& options, const std::string& folder,

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/formats.h"
@@ -26,11 +27,16 @@ struct ExportOptions {
 
 // Progress in percent of the range, called once per row.
 using ExportProgress = std::function<void(int percent)>;
+// Receives the text in order, piece by piece.
+using ExportSink = std::function<void(std::string_view piece)>;
 
 // The export text, CR LF line ends. Throws "No data" when the manager
 // catalogues no series, and for an interval below one second. Row times are
 // the library's, without the display-time offset.
 std::string ExportData(TLogMgr& mgr, const ExportOptions& options, const ExportProgress& progress = {});
+// The same text handed to `sink` in pieces, for writing it out as it grows.
+void ExportData(TLogMgr& mgr, const ExportOptions& options, const ExportSink& sink,
+                const ExportProgress& progress = {});
 
 // Writes the export to `folder` (created, one level, when missing) +
 // `file_name`, replacing an existing file whole.

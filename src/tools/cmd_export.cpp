@@ -65,12 +65,15 @@ int Run(const std::vector<std::string>& args) {
   if (a.Flag("site-column")) options.site_column = FolderName(site);
   options.date_formats = ctx.formats.LocaleFormats();
   options.decimal_separator = ctx.formats.Current().decimal_separator;
-  std::string text = ExportData(*mgr, options);
   if (auto out = a.Value("out")) {
-    WriteFileAtomically(*out, text);
-  } else if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-    throw std::runtime_error("cannot write to standard output");
+    WriteFileAtomically(*out, ExportData(*mgr, options));
+    return 0;
   }
+  ExportData(*mgr, options, [](std::string_view piece) {
+    if (std::fwrite(piece.data(), 1, piece.size(), stdout) != piece.size())
+      throw std::runtime_error("cannot write to standard output");
+  });
+  if (std::fflush(stdout) != 0) throw std::runtime_error("cannot write to standard output");
   return 0;
 }
 
