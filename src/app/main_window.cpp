@@ -98,10 +98,10 @@ QAction* MainWindow::action(const QString& name) const { return findChild<QActio
 ReportGridView& MainWindow::grid() const { return area_->grid(); }
 
 void MainWindow::CreateActions() {
-  for (const ActionSpec& spec : kActions) {
-    auto* a = new QAction(spec.caption, this);
-    a->setObjectName(spec.name);
-    if (*spec.hint) a->setStatusTip(spec.hint);
+  for (const ActionSpec& entry : kActions) {
+    auto* a = new QAction(entry.caption, this);
+    a->setObjectName(entry.name);
+    if (*entry.hint) a->setStatusTip(entry.hint);
   }
   action("ShowBatches")->setCheckable(true);
   action("ShowModelData")->setCheckable(true);

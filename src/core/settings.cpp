@@ -58,8 +58,8 @@ const std::vector<SettingSpec>& SettingsTable() {
 }
 
 const SettingSpec* FindSetting(std::string_view name) {
-  for (const auto& spec : SettingsTable())
-    if (IEquals(spec.name, name)) return &spec;
+  for (const auto& setting : SettingsTable())
+    if (IEquals(setting.name, name)) return &setting;
   return nullptr;
 }
 
@@ -76,31 +76,31 @@ const char* SettingTypeName(SettingType type) {
 namespace {
 
 const SettingSpec& RequireSetting(std::string_view name) {
-  const SettingSpec* spec = FindSetting(name);
-  if (!spec) throw std::invalid_argument("unknown setting \"" + std::string(name) + "\"");
-  return *spec;
+  const SettingSpec* setting = FindSetting(name);
+  if (!setting) throw std::invalid_argument("unknown setting \"" + std::string(name) + "\"");
+  return *setting;
 }
 
 }  // namespace
 
 std::string ReadSettingText(const TIniReg& settings, std::string_view name, const std::string& main_log_dir_default) {
-  const SettingSpec& spec = RequireSetting(name);
-  switch (spec.type) {
+  const SettingSpec& setting = RequireSetting(name);
+  switch (setting.type) {
     case SettingType::Text: {
-      std::string fallback = IEquals(spec.name, "MainLogDir") ? main_log_dir_default : spec.default_text;
-      return settings.ReadString(spec.name, fallback);
+      std::string fallback = IEquals(setting.name, "MainLogDir") ? main_log_dir_default : setting.default_text;
+      return settings.ReadString(setting.name, fallback);
     }
     case SettingType::Integer: {
       long long fallback = 0;
-      TryParseInt(spec.default_text, fallback);
-      return std::to_string(settings.ReadInteger(spec.name, static_cast<int>(fallback)));
+      TryParseInt(setting.default_text, fallback);
+      return std::to_string(settings.ReadInteger(setting.name, static_cast<int>(fallback)));
     }
     case SettingType::Flag:
-      return settings.ReadBool(spec.name, std::string_view(spec.default_text) == "true") ? "true" : "false";
+      return settings.ReadBool(setting.name, std::string_view(setting.default_text) == "true") ? "true" : "false";
     case SettingType::Float: {
-      if (!settings.ValueExists(spec.name)) return spec.default_text;
+      if (!settings.ValueExists(setting.name)) return setting.default_text;
       char buf[40];
-      std::snprintf(buf, sizeof buf, "%.17g", settings.ReadFloat(spec.name, 0));
+      std::snprintf(buf, sizeof buf, "%.17g", settings.ReadFloat(setting.name, 0));
       return buf;
     }
   }
@@ -108,32 +108,32 @@ std::string ReadSettingText(const TIniReg& settings, std::string_view name, cons
 }
 
 void WriteSettingText(TIniReg& settings, std::string_view name, std::string_view text) {
-  const SettingSpec& spec = RequireSetting(name);
+  const SettingSpec& setting = RequireSetting(name);
   auto wrong = [&] {
-    return std::invalid_argument("setting " + std::string(spec.name) + " takes " + SettingTypeName(spec.type) +
+    return std::invalid_argument("setting " + std::string(setting.name) + " takes " + SettingTypeName(setting.type) +
                                  " values, not \"" + std::string(text) + "\"");
   };
-  switch (spec.type) {
+  switch (setting.type) {
     case SettingType::Text:
-      settings.WriteString(spec.name, text);
+      settings.WriteString(setting.name, text);
       return;
     case SettingType::Integer: {
       long long value;
       if (!TryParseInt(text, value) || value < INT32_MIN || value > INT32_MAX) throw wrong();
-      settings.WriteInteger(spec.name, static_cast<int>(value));
+      settings.WriteInteger(setting.name, static_cast<int>(value));
       return;
     }
     case SettingType::Flag: {
       std::string t = ToLowerAscii(Trim(text));
-      if (t == "true" || t == "1" || t == "yes") settings.WriteBool(spec.name, true);
-      else if (t == "false" || t == "0" || t == "no") settings.WriteBool(spec.name, false);
+      if (t == "true" || t == "1" || t == "yes") settings.WriteBool(setting.name, true);
+      else if (t == "false" || t == "0" || t == "no") settings.WriteBool(setting.name, false);
       else throw wrong();
       return;
     }
     case SettingType::Float: {
       double value;
       if (!TryParseDouble(text, value)) throw wrong();
-      settings.WriteFloat(spec.name, value);
+      settings.WriteFloat(setting.name, value);
       return;
     }
   }

@@ -90,10 +90,10 @@ TEST_F(IniRegTest, UnwritableFolderAsRootToo) {
 
 TEST_F(IniRegTest, EverySettingAnswersItsDefaultOnAFirstRun) {
   TIniReg reg(path, "Settings");
-  for (const SettingSpec& spec : SettingsTable()) {
-    std::string expected = spec.default_text;
-    if (std::string(spec.name) == "MainLogDir") expected = "/default/Data";
-    EXPECT_EQ(ReadSettingText(reg, spec.name, "/default/Data"), expected) << spec.name;
+  for (const SettingSpec& setting : SettingsTable()) {
+    std::string expected = setting.default_text;
+    if (std::string(setting.name) == "MainLogDir") expected = "/default/Data";
+    EXPECT_EQ(ReadSettingText(reg, setting.name, "/default/Data"), expected) << setting.name;
   }
   WriteSettingText(reg, "gmtoffset", "2");
   EXPECT_EQ(ReadSettingText(reg, "GMTOffset", ""), "2");
