@@ -53,4 +53,9 @@ ToolResult RunProgram(const std::string& program, const std::vector<std::string>
   return result;
 }
 
+std::vector<std::string> PrivateHomeEnvironment(const std::string& home) {
+  return {"HOME=" + home, "STALLMINDER_REGISTRY=" + home + "/registry.ini", "XDG_DATA_HOME=" + home + "/share",
+          "LC_ALL=C"};
+}
+
 }  // namespace sm::test

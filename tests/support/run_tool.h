@@ -18,4 +18,8 @@ struct ToolResult {
 ToolResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                       const std::vector<std::string>& env = {});
 
+// The environment of a run in a private home: its own registry file and
+// data folder below `home`, and the C locale.
+std::vector<std::string> PrivateHomeEnvironment(const std::string& home);
+
 }  // namespace sm::test

@@ -26,8 +26,7 @@ class SmtoolBatchTest : public ::testing::Test {
   std::string site() const { return home / "Farm"; }
   test::ToolResult Run(std::vector<std::string> args) {
     return test::RunProgram(SMTOOL_PATH, args,
-                            {"HOME=" + home.path(), "STALLMINDER_REGISTRY=" + (home / "registry.ini"),
-                             "XDG_DATA_HOME=" + (home / "share"), "LC_ALL=C"});
+                            test::PrivateHomeEnvironment(home.path()));
   }
   test::TempDir home;
 };

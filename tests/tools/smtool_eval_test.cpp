@@ -40,8 +40,7 @@ class SmtoolEvalTest : public ::testing::Test {
     std::vector<std::string> args{"eval", site(), "--expr", expr, "--from", "2026-03-01", "--to", "2026-03-03"};
     args.insert(args.end(), more.begin(), more.end());
     return test::RunProgram(SMTOOL_PATH, args,
-                            {"HOME=" + home.path(), "STALLMINDER_REGISTRY=" + (home / "registry.ini"),
-                             "XDG_DATA_HOME=" + (home / "share"), "LC_ALL=C"});
+                            test::PrivateHomeEnvironment(home.path()));
   }
   test::TempDir home;
 };

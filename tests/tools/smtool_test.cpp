@@ -12,8 +12,7 @@ class SmtoolTest : public ::testing::Test {
   test::TempDir home;
   test::ToolResult Run(const std::vector<std::string>& args) {
     return test::RunProgram(SMTOOL_PATH, args,
-                            {"HOME=" + home.path(), "STALLMINDER_REGISTRY=" + (home / "registry.ini"),
-                             "XDG_DATA_HOME=" + (home / "share"), "LC_ALL=C"});
+                            test::PrivateHomeEnvironment(home.path()));
   }
 };
 
