@@ -98,6 +98,7 @@ void TGraphObject::FillSeries() {
     series->values.resize(static_cast<size_t>(n), NAN);
   }
   for (auto& pane : Charts) pane->UpdateAutomaticBounds();
+  ++data_version;
 }
 
 void TGraphObject::ClearCharts() {

@@ -47,6 +47,8 @@ class TGraphObject {
   AppContext& ctx;
   std::string Caption;
   int HeightTotal = 0;
+  // Counts the fillings of the series, so that a drawing knows its data is stale.
+  int data_version = 0;
   TDateTime RangeStart = 0;
   bool DayNumbering = false;
   std::array<double, 4> print_margin_inches{};  // TopMargin, RightMargin, BottomMargin, LeftMargin
