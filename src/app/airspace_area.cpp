@@ -18,17 +18,18 @@ AirspaceArea::AirspaceArea(QWidget* parent) : QTabWidget(parent) {
 
 void AirspaceArea::SetChartPages(const std::vector<std::string>& names) {
   QSignalBlocker block(this);
+  TakeBackChartFrame();
   while (count() > 1) {
     QWidget* page = widget(count() - 1);
     removeTab(count() - 1);
     delete page;
   }
   for (const std::string& name : names) {
-    // The chart frame takes this place once chart views are drawn.
-    auto* placeholder = new QLabel(QString::fromStdString("Chart \"" + name + "\""), this);
-    placeholder->setAlignment(Qt::AlignCenter);
-    placeholder->setObjectName("ChartPlaceholder");
-    addTab(placeholder, QString::fromStdString(name));
+    auto* page = new QWidget(this);
+    page->setObjectName("TabChart");
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    addTab(page, QString::fromStdString(name));
   }
 }
 
@@ -36,6 +37,19 @@ int AirspaceArea::ChartPageIndex(const std::string& caption) const {
   for (int i = 1; i < count(); ++i)
     if (tabText(i).toStdString() == caption) return i;
   return -1;
+}
+
+void AirspaceArea::TakeBackChartFrame() {
+  if (!frame_) return;
+  frame_->hide();
+  frame_->setParent(this);
+}
+
+void AirspaceArea::ShowChartFrameOn(int index) {
+  QWidget* page = widget(index);
+  if (!frame_ || !page) return;
+  if (frame_->parentWidget() != page) page->layout()->addWidget(frame_);
+  frame_->show();
 }
 
 void AirspaceArea::MoveOnto(QWidget* page) {

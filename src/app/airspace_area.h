@@ -21,11 +21,17 @@ class AirspaceArea : public QTabWidget {
   // The index of the page captioned exactly `caption` after the report
   // page; -1 when there is none.
   int ChartPageIndex(const std::string& caption) const;
+  // The chart frame moves onto whichever chart page is shown.
+  void SetChartFrame(QWidget* frame) { frame_ = frame; }
+  void ShowChartFrameOn(int index);
   // Moves the area onto an airspace page.
   void MoveOnto(QWidget* page);
 
  private:
+  void TakeBackChartFrame();
+
   ReportGridView* grid_;
+  QWidget* frame_ = nullptr;
 };
 
 }  // namespace sm

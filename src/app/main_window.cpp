@@ -53,11 +53,6 @@ constexpr ActionSpec kActions[] = {
     {"PopupDelete", "Delete"}, {"PopupUpdate", "Update"}, {"ToReport", "ToReport"},
 };
 
-// The chart frame's tool-bar commands; they act once chart views are drawn.
-constexpr const char* kChartCommands[] = {
-    "Fast back", "Slow back", "Slow forward", "Fast forward", "Zoom in", "Zoom out", "LAxisSel", "RAxisSel",
-    "Down", "Up", "Vertical zoom in", "Vertical zoom out", "Single chart", "Copy chart", "Print chart",
-};
 
 }  // namespace
 
@@ -69,6 +64,7 @@ MainWindow::MainWindow(AppContext& ctx) : ctx_(ctx) {
   CreatePages();
   CreateToolBars();
   CreateStatusBar();
+  CreateChartBar();
   CreateDialogs();
   FillSiteSelector();
   choose_save_file_ = [this](const std::string& folder, const std::string& name, const std::string& filter,
@@ -182,15 +178,6 @@ void MainWindow::CreateToolBars() {
   SiteBar->addAction(action("Exit"));
   connect(SitesCombo, &QComboBox::currentIndexChanged, this, [this] { SitesComboChange(); });
 
-  ChartOps = addToolBar("Chart");
-  ChartOps->setObjectName("ChartOps");
-  ChartOps->addAction(action("ToReport"));
-  for (const char* name : kChartCommands) {
-    QAction* a = ChartOps->addAction(name);
-    a->setObjectName(QString(name).remove(' '));
-    a->setEnabled(false);
-  }
-  ChartOps->setVisible(false);
 }
 
 void MainWindow::CreateStatusBar() {

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/chart_frame.h"
 #include "app/qt_ui_host.h"
+#include "app/status_update.h"
 #include "site/reg_site.h"
 #include "site/site.h"
 
@@ -24,6 +26,7 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class QToolButton;
 
 namespace sm {
 
@@ -39,19 +42,13 @@ class TAirspace;
 class TBatch;
 class TView;
 
-// What SetStatus changes: a text of exactly "-" leaves its field alone; a
-// negative date leaves its field (or the date text) alone.
-struct StatusUpdate {
-  std::string message = "-", left = "-", right = "-", date = "-";
-  TDateTime date_time = -1, start = -1, end = -1;
-};
 
 // Asks for a file to save: folder, proposed name, filter, default suffix;
 // nothing when cancelled. Tests replace the platform's dialog.
 using SaveFileChooser = std::function<std::optional<std::string>(
     const std::string& folder, const std::string& name, const std::string& filter, const std::string& suffix)>;
 
-class MainWindow : public QMainWindow, public SitePage, public StatusDisplay {
+class MainWindow : public QMainWindow, public SitePage, public StatusDisplay, public ChartFrameHost {
   Q_OBJECT
  public:
   explicit MainWindow(AppContext& ctx);
@@ -69,7 +66,7 @@ class MainWindow : public QMainWindow, public SitePage, public StatusDisplay {
   int FindChartPage(const std::string& name) const;
   bool SelectChartPage(const std::string& name);
   void ShowReportPage();
-  void SetStatus(const StatusUpdate& update);
+  void SetStatus(const StatusUpdate& update) override;
   void SetProgress(int percent);
   void LayoutReportGrid();
   void IdleUpdate();
@@ -88,6 +85,12 @@ class MainWindow : public QMainWindow, public SitePage, public StatusDisplay {
   void ExportDataCommand();
   void ShowHelp(int context);
   void RowDoubleClicked(int row);
+
+  // The chart frame's host.
+  void ShowAxisButtons(const AxisSelection& selection) override;
+  void RunGuarded(const std::function<void()>& body) override { Guarded(body); }
+  // The print a "-P" command line asked for, once the chart is shown.
+  void RunAutoPrint();
 
   // SitePage and StatusDisplay.
   void SetSiteCaption(const std::string& caption) override;
@@ -110,6 +113,15 @@ class MainWindow : public QMainWindow, public SitePage, public StatusDisplay {
   QDateEdit* end_field() const { return StatusEndDT; }
   QProgressBar* progress() const { return StatusProgress; }
   QAction* action(const QString& name) const;
+  ChartFrame& chart_frame() const { return *chart_frame_; }
+  QToolBar* chart_bar() const { return ChartOps; }
+  QToolButton* left_axis_button() const { return LAxisBtn; }
+  QToolButton* right_axis_button() const { return RAxisBtn; }
+  QPushButton* start_button() const { return ChartStart1; }
+  QPushButton* end_button() const { return ChartEnd1; }
+  QLabel* status_date() const { return StatusDate; }
+  QLabel* status_left() const { return StatusLVal; }
+  QLabel* status_right() const { return StatusRVal; }
   NewBatchDlg& new_batch_dialog() const { return *new_batch_dlg_; }
   BatchStartDlg& batch_start_dialog() const { return *batch_start_dlg_; }
   EditPropsDlg& properties_dialog() const { return *props_dlg_; }
@@ -132,6 +144,11 @@ class MainWindow : public QMainWindow, public SitePage, public StatusDisplay {
   void CreateToolBars();
   void CreateStatusBar();
   void CreatePages();
+  void CreateChartBar();
+  // Frees the open chart view and hides the frame.
+  void ReleaseChart();
+  // Opens the chart view of chart page k; false when the airspace cannot.
+  bool OpenChartPage(int k, bool by_user);
   void CreateDialogs();
   void FillSiteSelector();
 
@@ -173,6 +190,11 @@ class MainWindow : public QMainWindow, public SitePage, public StatusDisplay {
   AirspaceArea* area_ = nullptr;
   QToolBar* SiteBar = nullptr;
   QToolBar* ChartOps = nullptr;
+  QToolButton* LAxisBtn = nullptr;
+  QToolButton* RAxisBtn = nullptr;
+  ChartFrame* chart_frame_ = nullptr;
+  std::unique_ptr<TGraphObject> graph_;
+  bool opening_chart_ = false;
   QLabel* StatusMsg = nullptr;
   QPushButton* ChartStart1 = nullptr;
   QDateEdit* StatusStartDT = nullptr;

@@ -188,10 +188,12 @@ void MainWindow::IdleUpdate() {
   }
   if (import_model_dlg_->isVisible()) import_model_dlg_->UpdateOk();
   LayoutReportGrid();
-  const bool chart_shown = current_ && area_->isVisible() && area_->currentIndex() >= 1;
+  const bool chart_shown = current_ && chart_frame_->isVisible();
   ChartOps->setVisible(chart_shown);
+  for (QAction* a : chart_frame_->commands()) a->setEnabled(chart_shown && chart_frame_->HasView());
   StatusStartDT->setReadOnly(!chart_shown);
   StatusEndDT->setReadOnly(!chart_shown);
+  if (ctx_.auto_print_pending) RunAutoPrint();
 }
 
 void MainWindow::LayoutReportGrid() {

@@ -115,6 +115,7 @@ void MainWindow::ReleaseSite() {
   current_ = nullptr;
   current_view_ = nullptr;
   current_batch_ = nullptr;
+  ReleaseChart();
   grid().report().Clear();
   area_->hide();
   area_->setParent(centralWidget());
@@ -156,6 +157,7 @@ bool MainWindow::SelectAirspacePage(const std::string& caption) {
 
 void MainWindow::PageChange(bool by_user) {
   if (busy_) return;
+  ReleaseChart();
   const int page = PageControl1->currentIndex();
   current_ = nullptr;
   current_view_ = nullptr;
@@ -251,14 +253,14 @@ bool MainWindow::SelectChartPage(const std::string& name) {
 
 void MainWindow::AirspacePageChange(bool by_user) {
   if (busy_) return;
+  ReleaseChart();
   const int k = area_->currentIndex();
-  if (k >= 1) {
-    // Chart views are drawn by the chart frame; until then the page shows
-    // its placeholder and the choice is remembered all the same.
-    if (by_user) {
-      ctx_.stored_status.ChartChosen(area_->tabText(k).toStdString());
-      ctx_.stored_status.show_report = false;
-    }
+  if (k >= 1 && current_) {
+    if (OpenChartPage(k, by_user) || opening_chart_) return;
+    // The airspace has no such chart: the last one used, else its first.
+    opening_chart_ = true;
+    if (!SelectChartPage("") && !current_->chart_view_list.empty()) SelectChartPage(current_->chart_view_list.front());
+    opening_chart_ = false;
   } else if (by_user) {
     ctx_.stored_status.show_report = true;
   }

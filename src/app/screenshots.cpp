@@ -53,7 +53,10 @@ std::vector<std::string> SaveScreenshots(MainWindow& window, const std::string& 
       window.grid().WidenForModelValues();
     }
     files.push_back(Grab(window, folder, SafeFileName(airspace->name) + "-report.png"));
+    if (!airspace->chart_view_list.empty() && window.SelectChartPage(airspace->chart_view_list.front()))
+      files.push_back(Grab(window, folder, SafeFileName(airspace->name) + "-chart.png"));
   }
+
   return files;
 }
 

@@ -112,7 +112,7 @@ const std::vector<ChartView>& ChartViews() {
   static const std::vector<ChartView> views = {
       {"Climate",
        "Fixed limits on the first pane (10 to 35 °C, 20 to 100 %), automatic on the others",
-       {{"Temperature", "Temperature,°C,Humidity,%,45,10,35,20,100", "Temp_In,Target,Outside,RH",
+       {{"Temperature", "Temperature,°C,Humidity,%,45,-10,35,20,100", "Temp_In,Target,Outside,RH",
          "Inside against target and outside; humidity on the right"},
         {"Daily", "Daily mean,°C,Fahrenheit,°F,30", "Temp_Day,Target_Day,Temp_F",
          "Daily means; the right axis gives the inside temperature in Fahrenheit"},

@@ -10,6 +10,7 @@
 #include "core/text.h"
 #include "tools/airspace_arguments.h"
 #include "tools/arguments.h"
+#include "tools/chart_arguments.h"
 #include "tools/command.h"
 #include "tools/tool_context.h"
 
@@ -55,18 +56,8 @@ int Run(const std::vector<std::string>& args) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }
-  const std::optional<std::string> chart = a.Value("chart");
-  if (!chart) throw UsageError("--chart is required");
-  TStoredStatus& status = tool.ctx().stored_status;
-  if (a.Value("end")) status.view_end = static_cast<double>(RequireDay(a.Value("end"), "end"));
-  if (auto days = a.Value("days")) {
-    long long n = 0;
-    if (!TryParseInt(*days, n) || n < 1 || n > 100000) throw UsageError("--days needs a whole number of days");
-    status.view_days = static_cast<int>(n);
-  }
-  std::unique_ptr<TGraphObject> graph;
-  if (!OpenChartView(airspace, *chart, graph))
-    throw std::runtime_error("Airspace " + airspace.name + " has no chart view " + *chart + " with series");
+  ApplyViewArguments(a, tool.ctx().stored_status);
+  std::unique_ptr<TGraphObject> graph = OpenChartArgument(a, airspace);
   for (const auto& pane : graph->Charts) text += PaneBlock(*graph, *pane);
   std::fwrite(text.data(), 1, text.size(), stdout);
   return 0;

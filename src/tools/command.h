@@ -32,6 +32,9 @@ Command SiteCommand();
 Command EvalCommand();
 Command ReportCommand();
 Command ChartDataCommand();
+#ifdef SM_WITH_CHART_RENDERING
+Command ChartCommand();
+#endif
 Command BatchCommand();
 Command ModelCommand();
 Command ImportCsvCommand();

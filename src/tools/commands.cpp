@@ -10,6 +10,9 @@ const std::vector<Command>& AllCommands() {
       EvalCommand(),
       ReportCommand(),
       ChartDataCommand(),
+#ifdef SM_WITH_CHART_RENDERING
+      ChartCommand(),
+#endif
       BatchCommand(),
       ModelCommand(),
       ImportCsvCommand(),
