@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "airspace/batches.h"
+#include "airspace/live_batch.h"
 #include "airspace/model.h"
 #include "airspace/report.h"
 #include "app/airspace_area.h"
