@@ -16,6 +16,7 @@
 #include "app/export_dialog.h"
 #include "app/main_window.h"
 #include "core/files.h"
+#include "core/new_version.h"
 #include "core/text.h"
 
 namespace sm {
@@ -189,6 +190,7 @@ void MainWindow::IdleUpdate() {
   }
   if (import_model_dlg_->isVisible()) import_model_dlg_->UpdateOk();
   LayoutReportGrid();
+  if (RunFirstIdleCheck(ctx_)) close();
   const bool chart_shown = current_ && area_->isVisible() && area_->currentIndex() >= 1;
   ChartOps->setVisible(chart_shown);
   StatusStartDT->setReadOnly(!chart_shown);
