@@ -27,6 +27,7 @@
 #include "core/files.h"
 #include "core/text_editor.h"
 #include "core/version.h"
+#include "download/http_client.h"
 
 namespace sm {
 namespace {
@@ -62,6 +63,7 @@ constexpr const char* kChartCommands[] = {
 }  // namespace
 
 MainWindow::MainWindow(AppContext& ctx) : ctx_(ctx) {
+  ctx_.http = CreateHttpClient(ctx_);
   setObjectName("Form1");
   setWindowTitle("Stallminder");
   CreateActions();

@@ -3,6 +3,8 @@
 
 #include "core/files.h"
 #include "core/new_version.h"
+#include "core/startup.h"
+#include "download/ftp_by_http.h"
 #include "window_fixture.h"
 
 namespace sm::test {
@@ -25,6 +27,20 @@ TEST(WindowLife, TheFirstIdlePassOffersANewerProgramAndClosesOnYes) {
   const size_t asked = f.ui.messages.size();
   w.IdleUpdate();
   EXPECT_EQ(f.ui.messages.size(), asked) << "asked once per run";
+}
+
+TEST(WindowLife, TheHttpClientIsMadeAtStartAndSetUpAtTheFirstShowing) {
+  WindowFixture f;
+  ASSERT_NE(f.ctx().http, nullptr) << "there for the download work";
+  EXPECT_EQ(f.ctx().http->Settings().read_timeout_ms, 20000);
+  f.ctx().settings->WriteInteger("HTTPTimeOut", 33);
+  f.ctx().settings->WriteString("ProxyServer", "proxy.example");
+  f.window().FirstShow();
+  EXPECT_EQ(f.ctx().http->Settings().read_timeout_ms, 33000);
+  EXPECT_EQ(f.ctx().http->Settings().proxy_server, "proxy.example");
+  std::weak_ptr<TFtpByHttp> client = f.ctx().http;
+  ShutdownProgramState(f.ctx(), [&] { f.window().ReleaseAll(); });
+  EXPECT_TRUE(client.expired()) << "released at shut-down";
 }
 
 }  // namespace
