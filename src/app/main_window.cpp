@@ -24,6 +24,7 @@
 #include "app/export_dialog.h"
 #include "app/help_window.h"
 #include "app/qt_dates.h"
+#include "app/window_state.h"
 #include "core/files.h"
 #include "core/text_editor.h"
 #include "core/version.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(AppContext& ctx) : ctx_(ctx) {
     return dialog.selectedFiles().front().toStdString();
   };
   resize(1000, 640);
+  RestoreWindowState(*this, ctx_);
   // The idle update runs when the event queue runs dry, once per wake-up.
   auto* dispatcher = QAbstractEventDispatcher::instance();
   connect(dispatcher, &QAbstractEventDispatcher::awake, this, [this] { idle_armed_ = true; });
@@ -295,7 +297,10 @@ void MainWindow::showEvent(QShowEvent* event) {
   }
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) { QMainWindow::closeEvent(event); }
+void MainWindow::closeEvent(QCloseEvent* event) {
+  SaveWindowState(*this, ctx_);
+  QMainWindow::closeEvent(event);
+}
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);

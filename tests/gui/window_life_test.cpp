@@ -1,6 +1,8 @@
 // The window's own life: the first idle pass and what survives a restart.
 #include <gtest/gtest.h>
 
+#include <QToolBar>
+
 #include "core/files.h"
 #include "core/new_version.h"
 #include "core/startup.h"
@@ -41,6 +43,30 @@ TEST(WindowLife, TheHttpClientIsMadeAtStartAndSetUpAtTheFirstShowing) {
   std::weak_ptr<TFtpByHttp> client = f.ctx().http;
   ShutdownProgramState(f.ctx(), [&] { f.window().ReleaseAll(); });
   EXPECT_TRUE(client.expired()) << "released at shut-down";
+}
+
+TEST(WindowLife, AMovedToolBarAndTheWindowSizeSurviveARestart) {
+  WindowFixture f;
+  MainWindow& w = f.window();
+  auto* site_bar = w.findChild<QToolBar*>("SiteBar");
+  ASSERT_NE(site_bar, nullptr);
+  ASSERT_EQ(w.toolBarArea(site_bar), Qt::TopToolBarArea);
+  w.addToolBar(Qt::LeftToolBarArea, site_bar);
+  w.resize(720, 530);
+  w.close();
+  EXPECT_FALSE(f.ctx().Section("Bars").ReadString("Layout", "").empty());
+  EXPECT_FALSE(f.ctx().Section("State\\TForm1").ReadString("Geometry", "").empty());
+
+  f.ctx().version_changed = false;  // the next start, same version
+  MainWindow again(f.ctx());
+  auto* bar_again = again.findChild<QToolBar*>("SiteBar");
+  EXPECT_EQ(again.toolBarArea(bar_again), Qt::LeftToolBarArea);
+  EXPECT_EQ(again.size(), QSize(720, 530));
+
+  // A new program version starts with the tool bars as designed.
+  f.ctx().version_changed = true;
+  MainWindow upgraded(f.ctx());
+  EXPECT_EQ(upgraded.toolBarArea(upgraded.findChild<QToolBar*>("SiteBar")), Qt::TopToolBarArea);
 }
 
 }  // namespace
