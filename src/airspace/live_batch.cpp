@@ -1,5 +1,6 @@
 #include "airspace/live_batch.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "airspace/model.h"
@@ -8,7 +9,9 @@
 namespace sm {
 
 void SetBatchStart(TAirspace& airspace, long long day) {
-  airspace.SetLiveStart(day);
+  // A batch must hold at least the last whole day of data; a later start
+  // would give views that end before they begin.
+  airspace.SetLiveStart(std::min<long long>(day, Truncate(airspace.live_end) - 1));
   BuildViews(airspace);
   // The stored start is the current-batch view's, which the data may have
   // moved; without that view, the live batch's own.

@@ -51,6 +51,19 @@ TEST_F(LiveBatchTest, StartBeforeTheDataIsMovedToTheFirstDay) {
   EXPECT_EQ(StoredStart(), std::to_string(kFirstDay));
 }
 
+TEST_F(LiveBatchTest, StartAfterTheDataIsMovedToTheLastWholeDay) {
+  // Left alone, a start past the live end gave views of negative length
+  // captioned "-50" and a batch that began after its own end.
+  SetBatchStart(House(), kFirstDay + 100);
+  EXPECT_EQ(House().live_batch_start, kFirstDay + 49);
+  EXPECT_EQ(House().live_days, 1);
+  EXPECT_EQ(StoredStart(), std::to_string(kFirstDay + 49));
+  for (const auto& view : House().views) {
+    EXPECT_LT(view->start, view->end) << view->caption;
+    EXPECT_EQ(view->caption.find('-'), std::string::npos) << view->caption;
+  }
+}
+
 TEST_F(LiveBatchTest, LoadedModelTextsFollowTheNewStart) {
   std::string mdl = "Date,TempModel\r\n";
   for (int k = 0; k < 60; ++k) mdl += "2026-01-01," + std::to_string(100 + k) + "\r\n";
