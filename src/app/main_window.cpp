@@ -84,7 +84,6 @@ MainWindow::MainWindow(AppContext& ctx) : ctx_(ctx) {
     return dialog.selectedFiles().front().toStdString();
   };
   resize(1000, 640);
-  RestoreWindowState(*this, ctx_);
   // The idle update runs when the event queue runs dry, once per wake-up.
   auto* dispatcher = QAbstractEventDispatcher::instance();
   connect(dispatcher, &QAbstractEventDispatcher::awake, this, [this] { idle_armed_ = true; });

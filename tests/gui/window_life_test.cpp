@@ -3,6 +3,7 @@
 
 #include <QToolBar>
 
+#include "app/window_state.h"
 #include "core/files.h"
 #include "core/new_version.h"
 #include "core/startup.h"
@@ -59,6 +60,7 @@ TEST(WindowLife, AMovedToolBarAndTheWindowSizeSurviveARestart) {
 
   f.ctx().version_changed = false;  // the next start, same version
   MainWindow again(f.ctx());
+  RestoreWindowState(again, f.ctx());  // as the program does before showing it
   auto* bar_again = again.findChild<QToolBar*>("SiteBar");
   EXPECT_EQ(again.toolBarArea(bar_again), Qt::LeftToolBarArea);
   EXPECT_EQ(again.size(), QSize(720, 530));
@@ -66,6 +68,7 @@ TEST(WindowLife, AMovedToolBarAndTheWindowSizeSurviveARestart) {
   // A new program version starts with the tool bars as designed.
   f.ctx().version_changed = true;
   MainWindow upgraded(f.ctx());
+  RestoreWindowState(upgraded, f.ctx());
   EXPECT_EQ(upgraded.toolBarArea(upgraded.findChild<QToolBar*>("SiteBar")), Qt::TopToolBarArea);
 }
 
