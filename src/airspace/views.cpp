@@ -102,4 +102,6 @@ std::vector<std::unique_ptr<TBatch>> LoadBatches(TAirspace& airspace) {
   return batches;
 }
 
+int SpanDays(TDateTime start, TDateTime end) { return static_cast<int>(std::floor(end - start + 0.5)); }
+
 }  // namespace sm

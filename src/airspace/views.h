@@ -39,4 +39,7 @@ void BuildViews(TAirspace& airspace);
 // left out.
 std::vector<std::unique_ptr<TBatch>> LoadBatches(TAirspace& airspace);
 
+// The number of whole days a view or batch spans, for the stored view.
+int SpanDays(TDateTime start, TDateTime end);
+
 }  // namespace sm

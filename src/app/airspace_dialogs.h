@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "airspace/properties.h"
 #include "app/airspace_commands.h"
 #include "app/checked_field.h"
 

@@ -24,9 +24,11 @@
 #include "app/export_dialog.h"
 #include "app/help_window.h"
 #include "app/qt_dates.h"
+#include "app/window_state.h"
 #include "core/files.h"
 #include "core/text_editor.h"
 #include "core/version.h"
+#include "download/http_client.h"
 
 namespace sm {
 namespace {
@@ -57,6 +59,7 @@ constexpr ActionSpec kActions[] = {
 }  // namespace
 
 MainWindow::MainWindow(AppContext& ctx) : ctx_(ctx) {
+  ctx_.http = CreateHttpClient(ctx_);
   setObjectName("Form1");
   setWindowTitle("Stallminder");
   CreateActions();
@@ -280,7 +283,10 @@ void MainWindow::showEvent(QShowEvent* event) {
   }
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) { QMainWindow::closeEvent(event); }
+void MainWindow::closeEvent(QCloseEvent* event) {
+  SaveWindowState(*this, ctx_);
+  QMainWindow::closeEvent(event);
+}
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);

@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "airspace/batches.h"
+#include "airspace/live_batch.h"
 #include "airspace/model.h"
 #include "airspace/report.h"
 #include "app/airspace_area.h"
@@ -15,6 +16,7 @@
 #include "app/export_dialog.h"
 #include "app/main_window.h"
 #include "core/files.h"
+#include "core/new_version.h"
 #include "core/text.h"
 
 namespace sm {
@@ -188,6 +190,7 @@ void MainWindow::IdleUpdate() {
   }
   if (import_model_dlg_->isVisible()) import_model_dlg_->UpdateOk();
   LayoutReportGrid();
+  if (RunFirstIdleCheck(ctx_)) close();
   const bool chart_shown = current_ && chart_frame_->isVisible();
   ChartOps->setVisible(chart_shown);
   for (QAction* a : chart_frame_->commands()) a->setEnabled(chart_shown && chart_frame_->HasView());

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "core/text.h"
 #include "core/files.h"
+#include "download/http_client.h"
 #include "site/site_list.h"
 
 namespace sm {
@@ -309,6 +310,7 @@ void MainWindow::FirstShow() {
   } else {
     ApplyGoToRequest(cl.text);
   }
+  ApplyHttpSettings(ctx_, *ctx_.http);
 }
 
 void MainWindow::ApplyGoToRequest(const std::string& text) {

@@ -12,6 +12,7 @@
 #include "app/qt_ui_host.h"
 #include "app/screenshots.h"
 #include "app/single_instance.h"
+#include "app/window_state.h"
 #include "core/startup.h"
 
 namespace sm {
@@ -58,6 +59,8 @@ int RunStallminder(int argc, char** argv) {
   {
     MainWindow window(ctx);
     ui.SetStatusDisplay(&window);
+    // Screenshots show the window as designed, not as this user left it.
+    if (!screenshots) RestoreWindowState(window, ctx);
     if (!screenshots)
       instance.Listen([&window](const std::string& line) {
         window.showNormal();

@@ -44,6 +44,7 @@ void StartProgramState(AppContext& ctx, const FormatSettings& locale, ProgramRol
 
 void ShutdownProgramState(AppContext& ctx, const std::function<void()>& release_upper) {
   ctx.formats.RestoreLocaleFormats(true, ctx.startup.iso_formatting);
+  ctx.http.reset();
   if (ctx.settings) {
     try {
       ctx.stored_status.Save(*ctx.settings);

@@ -16,9 +16,10 @@ namespace sm {
 enum class ProgramRole { Window, Tool };
 void StartProgramState(AppContext& ctx, const FormatSettings& locale, ProgramRole role = ProgramRole::Window);
 
-// Tears the state down in the reverse order: locale formats back, stored
-// status saved, settings released, global template released, then
-// `release_upper` (sites and the rest), the error log closed last.
+// Tears the state down in the reverse order: locale formats back, the HTTP
+// client released, stored status saved, settings released, global template
+// released, then `release_upper` (sites and the rest), the error log closed
+// last.
 void ShutdownProgramState(AppContext& ctx, const std::function<void()>& release_upper = {});
 
 }  // namespace sm
