@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/airspace_area.h"
 #include "app/main_window.h"
@@ -51,8 +52,12 @@ void MainWindow::CreateChartBar() {
 
   // Any tool-bar or menu click, the site list and the date fields put the
   // cross-hair away.
+  // (The chart commands do it themselves, before they act.)
   for (QToolBar* bar : findChildren<QToolBar*>())
-    connect(bar, &QToolBar::actionTriggered, chart_frame_, [this] { chart_frame_->DisableCrossHair(); });
+    connect(bar, &QToolBar::actionTriggered, chart_frame_, [this](QAction* a) {
+      const auto& own = chart_frame_->commands();
+      if (std::find(own.begin(), own.end(), a) == own.end()) chart_frame_->DisableCrossHair();
+    });
   connect(menuBar(), &QMenuBar::triggered, chart_frame_, [this] { chart_frame_->DisableCrossHair(); });
   connect(SitesCombo, &QComboBox::activated, chart_frame_, [this] { chart_frame_->DisableCrossHair(); });
 
