@@ -80,6 +80,10 @@ void TGraphObject::FillSeries() {
   const RangeLoadState& state = RangeLoad(ctx);
   const int n = std::max(0, state.RowCount);
   const int m = std::clamp(state.RowsWithData, 0, n);
+  // Points before the first logged record are gaps like those after the
+  // last one: nothing was logged there, and a line at 0 would say otherwise.
+  const double before_data = (airspace.site().FirstRecord() - airspace.range_start) * kPointsPerDay;
+  const int first_with_data = std::clamp(static_cast<int>(std::ceil(before_data - 1e-6)), 0, m);
   for (auto& series : SeriesList) {
     series->values.clear();
     if (!series->DataItem || !series->DataItem->expression)
@@ -91,9 +95,11 @@ void TGraphObject::FillSeries() {
     expression.EvalFirst(valid);
     for (int i = 0; i < m; ++i) {
       valid = true;
+      // Every row is evaluated in order: running totals and day caches
+      // count on it.
       const float value = expression.EvalAt(i, valid);
       // A value that cannot be drawn (infinite) is a gap like a missing one.
-      series->values.push_back(std::isfinite(value) ? value : NAN);
+      series->values.push_back(std::isfinite(value) && i >= first_with_data ? value : NAN);
     }
     series->values.resize(static_cast<size_t>(n), NAN);
   }
