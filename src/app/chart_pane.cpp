@@ -204,6 +204,10 @@ void ChartPane::BuildSeries() {
       bars->setWidth(std::max(1, series->style.width));
       bars->setPen(QPen(colour));
       bars->setBrush(colour);
+      // Thousands of bars one or two pixels wide: antialiasing only blurs
+      // them and takes most of a replot's time.
+      bars->setAntialiased(false);
+      bars->setAntialiasedFill(false);
       plottables_.append(bars);
     } else {
       auto* graph = new QCPGraph(xAxis, value_axis);
