@@ -24,6 +24,13 @@ void LoopbackServer::Start() {
   // The socket listens since the bind; requests wait in its queue until
   // the loop runs.
   thread_ = std::thread([this] { server_.listen_after_bind(); });
+  // stop() does nothing to a loop that has not begun yet, and the
+  // destructor would then wait for it for ever: return once it runs.
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!server_.is_running()) {
+    if (std::chrono::steady_clock::now() > limit) throw std::runtime_error("the loopback server did not start");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 std::vector<std::string> LoopbackServer::Requests() const {
