@@ -80,27 +80,29 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 
 namespace {
 
-// Every shown pane as a picture: its share of the screen height less 50,
-// the screen width less 50, without the room above it.
-std::vector<RenderedPane> RenderPanes(const std::vector<ChartPane*>& shown, int height_total, QSize screen) {
+// Every shown pane as a picture about as wide as the screen, in the shape
+// of the place it is stretched into, so that text and markers keep theirs.
+std::vector<RenderedPane> RenderPanes(const std::vector<ChartPane*>& shown, const std::vector<Rect>& places,
+                                      QSize screen) {
   std::vector<RenderedPane> rendered;
-  for (ChartPane* pane : shown) {
-    const int share = pane->model().HeightShare;
-    const int h = height_total > 0 ? static_cast<int>(std::trunc(static_cast<double>(share) * (screen.height() - 50) /
-                                                                 height_total))
-                                   : (screen.height() - 50) / static_cast<int>(shown.size());
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const Rect& place = places[i];
+    const int width = std::max(200, screen.width() - 50);
+    const double shape = place.right > place.left ? static_cast<double>(place.bottom - place.top) /
+                                                        (place.right - place.left)
+                                                  : 0.2;
     RenderedPane r;
-    r.size = QSize(screen.width() - 50, std::max(h, 20));
-    r.picture = pane->RenderPicture(r.size);
-    r.model = &pane->model();
+    r.size = QSize(width, std::max(20, static_cast<int>(std::lround(width * shape))));
+    r.picture = shown[i]->RenderPicture(r.size);
+    r.model = &shown[i]->model();
     rendered.push_back(std::move(r));
   }
   return rendered;
 }
 
-std::vector<int> SharesOf(const std::vector<RenderedPane>& panes) {
+std::vector<int> SharesOf(const std::vector<ChartPane*>& panes) {
   std::vector<int> shares;
-  for (const RenderedPane& p : panes) shares.push_back(p.model->HeightShare);
+  for (const ChartPane* p : panes) shares.push_back(p->model().HeightShare);
   return shares;
 }
 
@@ -111,13 +113,13 @@ void ChartFrame::CopyCharts() {
   BusyScope busy(ctx_.ui);
   SetMarkersHidden(true);
   const QSize screen = render_size_.isValid() ? render_size_ : QGuiApplication::primaryScreen()->size();
-  std::vector<RenderedPane> rendered = RenderPanes(ShownPanes(), graph_->HeightTotal, screen);
-
   QImage image(size(), QImage::Format_RGB32);
   image.fill(Qt::white);
-  QPainter painter(&image);
   const PageArea page{image.width(), image.height(), graph_->PrintMargins(kNominalDotsPerInch)};
-  const std::vector<Rect> rects = StackRenderedPanes(kCopySpacing, page, SharesOf(rendered), graph_->HeightTotal);
+  const std::vector<ChartPane*> shown = ShownPanes();
+  const std::vector<Rect> rects = StackRenderedPanes(kCopySpacing, page, SharesOf(shown), graph_->HeightTotal);
+  std::vector<RenderedPane> rendered = RenderPanes(shown, rects, screen);
+  QPainter painter(&image);
   painter.setFont(PageFont(8, 96));
   for (size_t i = 0; i < rendered.size(); ++i) {
     StretchInto(painter, rendered[i], rects[i]);
@@ -132,11 +134,12 @@ void ChartFrame::PaintPage(QPainter& painter, QSize page_size, int dpi) {
   if (!HasView()) return;
   SetMarkersHidden(true);
   const QSize screen = render_size_.isValid() ? render_size_ : QGuiApplication::primaryScreen()->size();
-  std::vector<RenderedPane> rendered = RenderPanes(ShownPanes(), graph_->HeightTotal, screen);
-  const std::string heading = PrintHeading(*graph_, *rendered.front().model);
   const auto margins = graph_->PrintMargins(dpi);
   const PageArea page{page_size.width(), page_size.height(), margins};
-  const std::vector<Rect> rects = StackRenderedPanes(kPrintSpacing, page, SharesOf(rendered), graph_->HeightTotal);
+  const std::vector<ChartPane*> shown = ShownPanes();
+  const std::vector<Rect> rects = StackRenderedPanes(kPrintSpacing, page, SharesOf(shown), graph_->HeightTotal);
+  std::vector<RenderedPane> rendered = RenderPanes(shown, rects, screen);
+  const std::string heading = PrintHeading(*graph_, *rendered.front().model);
 
   painter.setFont(PageFont(10, dpi));
   for (size_t i = 0; i < rendered.size(); ++i) {

@@ -16,6 +16,7 @@ std::string HelpFolder(const std::string& program_folder) {
 
 std::string HelpPageFor(int context) {
   switch (context) {
+    case 9: return "chart-view.html";
     case 13: return "main-logging-directory.html";
     case 14: return "properties-editor.html";
     case 15: return "edit-current-batch.html";

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 #include "core/files.h"
@@ -63,6 +64,10 @@ std::string DesktopDataFolder(const Environment& env) { return WithTrailingSlash
 
 std::string EstablishDesktopDataFolder(const Environment& env, UiHost& ui) {
   std::string folder = DesktopDataFolder(env);
+  // A machine without a desktop (a server running scheduled prints) has
+  // nowhere files could be dropped: no folder and nothing to warn about.
+  std::error_code error;
+  if (!std::filesystem::exists(env.desktop_folder, error)) return folder;
   if (!DirectoryExists(folder) && !CreateDirectoryOneLevel(folder))
     ui.ShowMessage("Cannot create Orvex Data directory on Desktop", MessageKind::Warning, kButtonOk);
   return folder;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sys/stat.h>
 
 #include "core/files.h"
@@ -107,6 +109,15 @@ TEST_F(StartupTest, DesktopFolderThatCannotBeCreatedWarnsAndGoesOn) {
   StartProgramState(ctx, FixedFormats());
   EXPECT_EQ(ui.messages, (std::vector<std::string>{"Cannot create Orvex Data directory on Desktop"}));
   EXPECT_FALSE(ctx.folders.main_log_dir.empty());
+}
+
+TEST_F(StartupTest, NoDesktopAtAllIsNoWarning) {
+  Environment env = Env();
+  env.desktop_folder = dir / "no-desktop-here";
+  AppContext ctx(ui, clock, env);
+  StartProgramState(ctx, FixedFormats());
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir / "no-desktop-here"));
 }
 
 TEST_F(StartupTest, ToolRoleLeavesWindowTracesAlone) {
