@@ -296,6 +296,12 @@ int ChartPane::AxisWidth(QCPAxis* axis) const {
 int ChartPane::LeftAxisWidth() const { return AxisWidth(yAxis); }
 int ChartPane::RightAxisWidth() const { return AxisWidth(yAxis2); }
 
+void ChartPane::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  setViewport(rect());
+  replot(QCustomPlot::rpQueuedReplot);
+}
+
 QRect ChartPane::PlotArea() const { return axisRect()->rect(); }
 
 void ChartPane::ShowCrossHair(int x, int y) {

@@ -53,6 +53,11 @@ class ChartPane : public QCustomPlot {
   double LeftValueAt(int y) const;
   double RightValueAt(int y) const;
 
+ protected:
+  // A new size queues one replot instead of drawing at once: laying the
+  // panes out resizes each several times before it is painted.
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   void BuildSeries();
   void SyncData();
