@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QDateEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -17,6 +18,24 @@
 #include "charts/open_chart_view.h"
 
 namespace sm {
+namespace {
+
+// Runs an action when the watched widget is pressed with the mouse.
+class PressWatcher : public QObject {
+ public:
+  PressWatcher(QObject* parent, std::function<void()> on_press) : QObject(parent), on_press_(std::move(on_press)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) on_press_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> on_press_;
+};
+
+}  // namespace
 
 void MainWindow::CreateChartBar() {
   chart_frame_ = new ChartFrame(ctx_, *this, area_);
@@ -59,7 +78,11 @@ void MainWindow::CreateChartBar() {
       if (std::find(own.begin(), own.end(), a) == own.end()) chart_frame_->DisableCrossHair();
     });
   connect(menuBar(), &QMenuBar::triggered, chart_frame_, [this] { chart_frame_->DisableCrossHair(); });
-  connect(SitesCombo, &QComboBox::activated, chart_frame_, [this] { chart_frame_->DisableCrossHair(); });
+  auto* watcher = new PressWatcher(this, [this] { chart_frame_->DisableCrossHair(); });
+  for (QWidget* w : std::initializer_list<QWidget*>{SitesCombo, StatusStartDT, StatusEndDT}) {
+    w->installEventFilter(watcher);
+    for (QWidget* child : w->findChildren<QWidget*>()) child->installEventFilter(watcher);
+  }
 
   connect(StatusStartDT, &QDateEdit::dateChanged, this, [this](const QDate& d) {
     chart_frame_->DisableCrossHair();

@@ -151,11 +151,18 @@ TEST_F(ChartPage, PointerReadOutAndCrossHair) {
   EXPECT_FALSE(frame().date_label()->isVisible());
   EXPECT_EQ(frame().cross_hair().Chart, nullptr);
 
-  // A tool-bar click puts the cross-hair away.
+  // A tool-bar click puts the cross-hair away, and so does a press on a
+  // date field.
   Move(climate, at);
   command("YUp")->trigger();
   EXPECT_FALSE(frame().cross_hair().Enabled);
   EXPECT_EQ(frame().cross_hair().Chart, nullptr);
+  Press(climate, InsidePlot(climate));
+  ASSERT_TRUE(frame().cross_hair().Enabled);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(w().end_field(), &press);
+  EXPECT_FALSE(frame().cross_hair().Enabled);
 }
 
 TEST_F(ChartPage, NavigationCommandsAndDateFieldsMoveTheRange) {
