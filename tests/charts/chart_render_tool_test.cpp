@@ -15,9 +15,7 @@ namespace {
 class ChartRenderTool : public ::testing::Test, public test::ChartFixture {
  protected:
   test::ToolResult Run(const std::vector<std::string>& args) {
-    return test::RunProgram(SMTOOL_PATH, args,
-                            {"HOME=" + home.path(), "STALLMINDER_REGISTRY=" + (home / "registry.ini"),
-                             "XDG_DATA_HOME=" + (home / "share"), "LC_ALL=C"});
+    return test::RunProgram(SMTOOL_PATH, args, test::PrivateHomeEnvironment(home.path()));
   }
 };
 

@@ -15,9 +15,7 @@ void DemoSiteTest::SetUp() {
 }
 
 ToolResult DemoSiteTest::Smtool(const std::vector<std::string>& args) const {
-  return RunProgram(SMTOOL_PATH, args,
-                    {"HOME=" + home.path(), "STALLMINDER_REGISTRY=" + (home / "registry.ini"),
-                     "XDG_DATA_HOME=" + (home / "share"), "LC_ALL=C"});
+  return RunProgram(SMTOOL_PATH, args, PrivateHomeEnvironment(home.path()));
 }
 
 std::unique_ptr<TSite> DemoSiteTest::OpenSite() {

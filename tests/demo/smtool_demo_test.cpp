@@ -17,9 +17,7 @@ class SmtoolDemoTest : public ::testing::Test {
  protected:
   ToolResult Demo(std::vector<std::string> args) {
     args.insert(args.begin(), "demo");
-    return RunProgram(SMTOOL_PATH, args,
-                      {"HOME=" + home.path(), "STALLMINDER_REGISTRY=" + (home / "registry.ini"),
-                       "XDG_DATA_HOME=" + (home / "share"), "LC_ALL=C"});
+    return RunProgram(SMTOOL_PATH, args, PrivateHomeEnvironment(home.path()));
   }
   // Every file under a folder, by relative path.
   static std::map<std::string, std::string> Files(const std::string& folder) {

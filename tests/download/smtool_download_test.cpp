@@ -19,9 +19,10 @@ class SmtoolDownloadTest : public ::testing::Test {
     TIniReg(home / "registry.ini", "Settings").WriteInteger("HTTPGetRetries", 0);
   }
   test::ToolResult Run(const std::vector<std::string>& args) {
-    return test::RunProgram(SMTOOL_PATH, args,
-                            {"HOME=" + home.path(), "STALLMINDER_REGISTRY=" + (home / "registry.ini"),
-                             "XDG_DATA_HOME=" + (home / "share"), "LC_ALL=C", "http_proxy=http://127.0.0.1:9"});
+    // Never a proxy between the tool and the loopback server.
+    std::vector<std::string> env = test::PrivateHomeEnvironment(home.path());
+    env.push_back("http_proxy=http://127.0.0.1:9");
+    return test::RunProgram(SMTOOL_PATH, args, env);
   }
   test::TempDir home;
 };

@@ -19,9 +19,7 @@ class SmtoolLogdataTest : public ::testing::Test {
  protected:
   test::TempDir home;
   test::ToolResult Run(const std::vector<std::string>& args) {
-    return test::RunProgram(SMTOOL_PATH, args,
-                            {"HOME=" + home.path(), "STALLMINDER_REGISTRY=" + (home / "registry.ini"),
-                             "XDG_DATA_HOME=" + (home / "share"), "LC_ALL=C"});
+    return test::RunProgram(SMTOOL_PATH, args, test::PrivateHomeEnvironment(home.path()));
   }
   // Two days of 5-minute records with gaps and values of many shapes.
   test::SiteFolder MakeSiteA(double utc_offset = 0) {
