@@ -18,13 +18,6 @@
 namespace sm {
 namespace {
 
-class QuietFrameHost : public ChartFrameHost {
- public:
-  void SetStatus(const StatusUpdate&) override {}
-  void ShowAxisButtons(const AxisSelection&) override {}
-  void RunGuarded(const std::function<void()>& body) override { body(); }
-};
-
 // Counts the paint events the panes receive, to show that a step painted,
 // and their full replots, where most of the time goes.
 class PaintCounter : public QObject {
@@ -89,7 +82,7 @@ class ChartWindow {
   std::unique_ptr<AppContext> ctx_;
   std::unique_ptr<TSite> site_;
   std::unique_ptr<TGraphObject> graph_;
-  QuietFrameHost host_;
+  UnattendedChartHost host_;
   QWidget window_;
   ChartFrame* frame_ = nullptr;
 };

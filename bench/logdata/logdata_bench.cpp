@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "bench_sites.h"
 #include "core/app_context.h"
 #include "logdata/data_export.h"
 #include "logdata/range_load.h"
@@ -16,22 +17,8 @@ namespace {
 
 using namespace sm;
 
-class QuietUi : public UiHost {
- public:
-  void ShowStatus(const std::string&) override {}
-  void ShowProgress(int, int) override {}
-  void SetBusy(bool) override {}
-  MessageAnswer ShowMessage(const std::string&, MessageKind, unsigned) override { return MessageAnswer::Ok; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  bool ShowCheckMessage(const std::string&, const std::string&, bool checked) override { return checked; }
-  void ProcessMessages() override {}
-  bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
-};
-
 struct Bench {
-  QuietUi ui;
+  bench::NullUi ui;
   FixedClock clock{46000};
   AppContext ctx{ui, clock, Environment{"/tmp/stallminder-bench-registry.ini", "/tmp", "/tmp", "/tmp", "/tmp/"}};
   std::string folder;

@@ -34,6 +34,15 @@ class ChartFrameHost {
   virtual void RunGuarded(const std::function<void()>& body) = 0;
 };
 
+// For panes nobody watches (rendering from a command, benchmarks): status
+// texts go nowhere and what a command throws goes on to the caller.
+class UnattendedChartHost : public ChartFrameHost {
+ public:
+  void SetStatus(const StatusUpdate&) override {}
+  void ShowAxisButtons(const AxisSelection&) override {}
+  void RunGuarded(const std::function<void()>& body) override { body(); }
+};
+
 // Asks for the printer to use; false when cancelled. Tests replace the
 // platform's dialog.
 using PrintDialogRunner = std::function<bool(QPrinter& printer)>;

@@ -18,15 +18,6 @@
 namespace sm::tool {
 namespace {
 
-// Nobody watches the panes of a command: status texts go nowhere, errors
-// end the command.
-class ToolChartHost : public ChartFrameHost {
- public:
-  void SetStatus(const StatusUpdate&) override {}
-  void ShowAxisButtons(const AxisSelection&) override {}
-  void RunGuarded(const std::function<void()>& body) override { body(); }
-};
-
 QSize ReadSize(const std::optional<std::string>& text) {
   if (!text) return {1600, 1000};
   const size_t x = text->find_first_of("xX");
@@ -61,7 +52,7 @@ int Run(const std::vector<std::string>& args) {
   ApplyViewArguments(a, tool.ctx().stored_status);
   std::unique_ptr<TGraphObject> graph = OpenChartArgument(a, airspace);
 
-  ToolChartHost host;
+  UnattendedChartHost host;
   ChartFrame frame(tool.ctx(), host);
   frame.resize(size);
   frame.SetRenderSize(size);
