@@ -89,6 +89,12 @@ TEST_F(ChartPage, OpensTheViewIntoTheFrameAndLeavesItForTheReport) {
     EXPECT_EQ(pane(i).geometry().top(), pane(i - 1).geometry().bottom() + 1);
   }
 
+  // A frame squeezed to nothing still lays its panes out.
+  w().resize(300, 120);
+  WindowFixture::Pump();
+  frame().LayoutPanes(static_cast<int>(frame().pane_count()));
+  EXPECT_GE(pane(2).height(), 0);
+
   w().ShowReportPage();
   w().IdleUpdate();
   EXPECT_FALSE(frame().isVisible());
