@@ -42,6 +42,8 @@ void MainWindow::CreateChartBar() {
   chart_frame_->hide();
   area_->SetChartFrame(chart_frame_);
 
+  // A row of its own: the chart commands do not fit beside the site bar.
+  addToolBarBreak();
   ChartOps = addToolBar("Chart");
   ChartOps->setObjectName("ChartOps");
   ChartOps->addAction(action("ToReport"));
