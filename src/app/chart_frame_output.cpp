@@ -6,10 +6,10 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -33,19 +33,13 @@ QFont PageFont(int points, int dpi, bool bold = false, bool italic = false) {
 }
 
 struct RenderedPane {
-  QPicture picture;
-  QSize size;
+  QImage image;
   const TMyChart* model = nullptr;
 };
 
 void StretchInto(QPainter& painter, const RenderedPane& pane, const Rect& r) {
-  if (pane.size.isEmpty() || r.right <= r.left || r.bottom <= r.top) return;
-  painter.save();
-  painter.translate(r.left, r.top);
-  painter.scale(static_cast<double>(r.right - r.left) / pane.size.width(),
-                static_cast<double>(r.bottom - r.top) / pane.size.height());
-  painter.drawPicture(0, 0, pane.picture);
-  painter.restore();
+  if (pane.image.isNull() || r.right <= r.left || r.bottom <= r.top) return;
+  painter.drawImage(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)), pane.image);
 }
 
 void DrawLegend(QPainter& painter, const StackSpacing& spacing, const Rect& r, const TMyChart& model) {
@@ -80,10 +74,11 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 
 namespace {
 
-// Every shown pane as a picture about as wide as the screen, in the shape
-// of the place it is stretched into, so that text and markers keep theirs.
+// Every shown pane laid out about as wide as the screen, in the shape of
+// the place it is stretched into (so text and markers keep theirs), and
+// drawn as finely as that place shows it on the device, up to three times.
 std::vector<RenderedPane> RenderPanes(const std::vector<ChartPane*>& shown, const std::vector<Rect>& places,
-                                      QSize screen) {
+                                      QSize screen, double device_scale) {
   std::vector<RenderedPane> rendered;
   for (size_t i = 0; i < shown.size(); ++i) {
     const Rect& place = places[i];
@@ -91,9 +86,10 @@ std::vector<RenderedPane> RenderPanes(const std::vector<ChartPane*>& shown, cons
     const double shape = place.right > place.left ? static_cast<double>(place.bottom - place.top) /
                                                         (place.right - place.left)
                                                   : 0.2;
+    const QSize size(width, std::max(20, static_cast<int>(std::lround(width * shape))));
+    const double fineness = std::clamp((place.right - place.left) * device_scale / width, 1.0, 3.0);
     RenderedPane r;
-    r.size = QSize(width, std::max(20, static_cast<int>(std::lround(width * shape))));
-    r.picture = shown[i]->RenderPicture(r.size);
+    r.image = shown[i]->RenderImage(size, fineness);
     r.model = &shown[i]->model();
     rendered.push_back(std::move(r));
   }
@@ -118,7 +114,7 @@ void ChartFrame::CopyCharts() {
   const PageArea page{image.width(), image.height(), graph_->PrintMargins(kNominalDotsPerInch)};
   const std::vector<ChartPane*> shown = ShownPanes();
   const std::vector<Rect> rects = StackRenderedPanes(kCopySpacing, page, SharesOf(shown), graph_->HeightTotal);
-  std::vector<RenderedPane> rendered = RenderPanes(shown, rects, screen);
+  std::vector<RenderedPane> rendered = RenderPanes(shown, rects, screen, 1.0);
   QPainter painter(&image);
   painter.setFont(PageFont(8, 96));
   for (size_t i = 0; i < rendered.size(); ++i) {
@@ -138,7 +134,7 @@ void ChartFrame::PaintPage(QPainter& painter, QSize page_size, int dpi) {
   const PageArea page{page_size.width(), page_size.height(), margins};
   const std::vector<ChartPane*> shown = ShownPanes();
   const std::vector<Rect> rects = StackRenderedPanes(kPrintSpacing, page, SharesOf(shown), graph_->HeightTotal);
-  std::vector<RenderedPane> rendered = RenderPanes(shown, rects, screen);
+  std::vector<RenderedPane> rendered = RenderPanes(shown, rects, screen, painter.worldTransform().m11());
   const std::string heading = PrintHeading(*graph_, *rendered.front().model);
 
   painter.setFont(PageFont(10, dpi));

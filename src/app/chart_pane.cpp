@@ -247,11 +247,17 @@ void ChartPane::SyncAxes() {
       low -= 1;
       high += 1;
     }
+    // Automatic bounds leave a little room, so that a line at the highest
+    // or lowest value does not vanish into the plot's frame.
+    const double room = (high - low) * 0.05;
+    if (v.auto_min) low -= room;
+    if (v.auto_max) high += room;
     axis->setRange(low, high);
     axis->setLabel(QString::fromStdString(v.title));
   };
   apply(yAxis, model_.left);
   apply(yAxis2, model_.right);
+  if (model_.right_repeats_left) yAxis2->setRange(yAxis->range());
   xAxis->setRange(model_.bottom.min, model_.bottom.max);
 
   model_.width = width();
@@ -328,7 +334,7 @@ void ChartPane::SetMarkersHidden(bool hidden) {
   layer("overlay")->replot();
 }
 
-QPicture ChartPane::RenderPicture(QSize size) {
+QImage ChartPane::RenderImage(QSize size, double scale) {
   const QSize old_size = this->size();
   const QMargins old_margins = axisRect()->margins();
   const bool old_bare = decorations_->bare;
@@ -337,17 +343,15 @@ QPicture ChartPane::RenderPicture(QSize size) {
   cross_hair_->shown = false;
   resize(size);
   axisRect()->setMargins(QMargins(old_margins.left(), 0, old_margins.right(), old_margins.bottom()));
-  QPicture picture;
-  {
-    QCPPainter painter(&picture);
-    toPainter(&painter, size.width(), size.height());
-  }
+  // Drawn as an image rather than replayed as vector commands: replaying
+  // on a printer would take the fonts' point sizes at its resolution.
+  const QImage image = toPixmap(size.width(), size.height(), scale).toImage();
   resize(old_size);
   axisRect()->setMargins(old_margins);
   decorations_->bare = old_bare;
   cross_hair_->shown = old_cross;
   replot(QCustomPlot::rpQueuedReplot);
-  return picture;
+  return image;
 }
 
 double ChartPane::PointAt(int x) const { return xAxis->pixelToCoord(x); }

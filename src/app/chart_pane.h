@@ -4,7 +4,7 @@
 // the pointer repaints only the two lines.
 #pragma once
 
-#include <QPicture>
+#include <QImage>
 #include <qcustomplot.h>
 
 #include "charts/pane.h"
@@ -43,9 +43,9 @@ class ChartPane : public QCustomPlot {
   // Copies and prints leave the markers out.
   void SetMarkersHidden(bool hidden);
 
-  // The pane drawn at the given size without margins above and beside the
-  // plot, as a picture that can be stretched.
-  QPicture RenderPicture(QSize size);
+  // The pane laid out at `size` without the room above the plot (its title
+  // and legend go elsewhere on a page), drawn `scale` times as fine.
+  QImage RenderImage(QSize size, double scale);
 
   // The pointer position as values: the date axis' point index and the
   // left and right axis values.
