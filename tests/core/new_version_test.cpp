@@ -6,6 +6,7 @@
 #include "core/text.h"
 #include "core/startup.h"
 #include "support/fake_ui_host.h"
+#include "support/private_environment.h"
 #include "support/temp_dir.h"
 
 namespace sm {
@@ -57,12 +58,7 @@ class NewVersionRun : public ::testing::Test {
     ui.events.clear();
   }
   Environment Env() const {
-    Environment env;
-    env.registry_path = dir / "registry.ini";
-    env.data_home = dir / "share";
-    env.desktop_folder = dir / "Desktop";
-    env.temp_folder = dir.path();
-    env.program_folder = dir / "bin/";
+    Environment env = PrivateEnvironment(dir);
     CreateDirectories(env.desktop_folder);
     return env;
   }

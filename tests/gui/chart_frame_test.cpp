@@ -280,7 +280,7 @@ TEST_F(ChartPage, CopyAndPrint) {
   frame().SetPrintDialogRunner([](QPrinter&) -> bool { throw std::logic_error("no dialog for an automatic print"); });
   w().IdleUpdate();
   EXPECT_FALSE(f.ctx().auto_print_pending);
-  const auto printed = ListFiles(f.dir / "data/stallminder", "Stallminder Chart *.pdf");
+  const auto printed = ListFiles(f.dir / "share/stallminder", "Stallminder Chart *.pdf");
   ASSERT_EQ(printed.size(), 1u);
   ASSERT_TRUE(f.ctx().error_log);
   EXPECT_NE(f.ctx().error_log->Lines().back().find("the chart was printed to " + f.dir.path()), std::string::npos);

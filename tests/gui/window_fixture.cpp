@@ -4,6 +4,7 @@
 
 #include "core/startup.h"
 #include "demo/demo_site.h"
+#include "support/private_environment.h"
 
 namespace sm::test {
 namespace {
@@ -31,7 +32,7 @@ FormatSettings DayMonthYearFormats() {
 
 WindowFixture::WindowFixture(const FormatSettings& user_formats) {
   Application();
-  main_dir = dir / "data/stallminder/Data/";
+  main_dir = dir / "share/stallminder/Data/";
   demo::DemoOptions o;
   o.main_dir = main_dir;
   o.days = 45;
@@ -39,13 +40,7 @@ WindowFixture::WindowFixture(const FormatSettings& user_formats) {
   site_dir = demo::GenerateDemoSite(o).site_folder;
   clock_ = std::make_unique<FixedClock>(static_cast<double>(o.end_day + 1) + 0.5);
 
-  Environment env;
-  env.registry_path = dir / "registry.ini";
-  env.data_home = dir / "data";
-  env.desktop_folder = dir / "Desktop";
-  env.temp_folder = dir.path();
-  env.program_folder = dir / "bin/";
-  ctx_ = std::make_unique<AppContext>(ui, *clock_, env);
+  ctx_ = std::make_unique<AppContext>(ui, *clock_, PrivateEnvironment(dir));
   StartProgramState(*ctx_, user_formats);
   window_ = std::make_unique<MainWindow>(*ctx_);
   window_->show();

@@ -6,6 +6,7 @@
 #include "core/files.h"
 #include "core/startup.h"
 #include "support/fake_ui_host.h"
+#include "support/private_environment.h"
 #include "support/temp_dir.h"
 
 namespace sm::test {
@@ -26,15 +27,7 @@ class SiteFixture {
   AppContext ctx;
 
  private:
-  Environment Env() const {
-    Environment env;
-    env.registry_path = home / "registry.ini";
-    env.data_home = home / "share";
-    env.desktop_folder = home / "Desktop";
-    env.temp_folder = home.path();
-    env.program_folder = home / "bin/";
-    return env;
-  }
+  Environment Env() const { return PrivateEnvironment(home); }
 };
 
 }  // namespace sm::test
