@@ -39,18 +39,26 @@ class ValueTicker : public QCPAxisTicker {
 // at whole days and the time of day in between.
 class PointTicker : public QCPAxisTicker {
  public:
-  explicit PointTicker(const TChartView& view) : view_(view) {}
+  PointTicker(const TChartView& view, const QCPAxis& axis) : view_(view), axis_(axis) {}
   void SetStep(int step) { step_ = std::max(1, step); }
 
  protected:
   double getTickStep(const QCPRange&) override { return step_; }
   int getSubTickCount(double) override { return 0; }
   QString getTickLabel(double tick, const QLocale&, QChar, int) override {
-    return QString::fromStdString(view_.LabelAt(static_cast<int>(std::lround(tick))));
+    const QString text = QString::fromStdString(view_.LabelAt(static_cast<int>(std::lround(tick))));
+    // The labels stand inside the plot, which clips them: a label that
+    // would lose part of itself at either end is left out instead.
+    const double x = axis_.coordToPixel(tick);
+    const int half = QFontMetrics(axis_.tickLabelFont()).horizontalAdvance(text) / 2;
+    const QRect plot = axis_.axisRect()->rect();
+    if (x - half < plot.left() || x + half > plot.right() + 1) return QString();
+    return text;
   }
 
  private:
   const TChartView& view_;
+  const QCPAxis& axis_;
   int step_ = 96;
 };
 
@@ -180,7 +188,7 @@ ChartPane::ChartPane(TMyChart& model, const TChartView& view, QWidget* parent)
     axis->setLabelPadding(2);
   }
   yAxis2->grid()->setVisible(false);
-  xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new PointTicker(view)));
+  xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new PointTicker(view, *xAxis)));
   xAxis->setTickLabelSide(QCPAxis::lsInside);
   xAxis->setTickLabelFont(QFont("DejaVu Sans", 6));
   xAxis->setBasePen(Qt::NoPen);
