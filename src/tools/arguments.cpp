@@ -43,6 +43,18 @@ void Arguments::RequirePositional(size_t min, size_t max) const {
   if (positional_.size() > max) throw UsageError("too many arguments");
 }
 
+std::string SinglePositional(const std::vector<std::string>& args) {
+  Arguments a(args, {});
+  a.RequirePositional(1, 1);
+  return a.Positional()[0];
+}
+
+std::string Arguments::Required(const std::string& name) const {
+  std::optional<std::string> value = Value(name);
+  if (!value) throw UsageError("--" + name + " is required");
+  return *value;
+}
+
 std::optional<std::string> Arguments::Value(const std::string& name) const {
   for (auto it = values_.rbegin(); it != values_.rend(); ++it)
     if (it->first == name) return it->second;

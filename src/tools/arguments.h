@@ -19,6 +19,7 @@ class Arguments {
   // Exactly min..max positional words, or a usage error.
   void RequirePositional(size_t min, size_t max) const;
   std::optional<std::string> Value(const std::string& name) const;  // the last one given
+  std::string Required(const std::string& name) const;               // the same, or a usage error
   std::vector<std::string> Values(const std::string& name) const;   // all, in order
   bool Flag(const std::string& name) const;
 
@@ -27,5 +28,8 @@ class Arguments {
   std::vector<std::pair<std::string, std::string>> values_;
   std::vector<std::string> flags_;
 };
+
+// The one positional word of a command that takes no options.
+std::string SinglePositional(const std::vector<std::string>& args);
 
 }  // namespace sm::tool

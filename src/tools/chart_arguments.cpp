@@ -19,11 +19,10 @@ void ApplyViewArguments(const Arguments& a, TStoredStatus& status) {
 }
 
 std::unique_ptr<TGraphObject> OpenChartArgument(const Arguments& a, TAirspace& airspace) {
-  const std::optional<std::string> chart = a.Value("chart");
-  if (!chart) throw UsageError("--chart is required");
+  const std::string chart = a.Required("chart");
   std::unique_ptr<TGraphObject> graph;
-  if (!OpenChartView(airspace, *chart, graph))
-    throw std::runtime_error("Airspace " + airspace.name + " has no chart view " + *chart + " with series");
+  if (!OpenChartView(airspace, chart, graph))
+    throw std::runtime_error("Airspace " + airspace.name + " has no chart view " + chart + " with series");
   return graph;
 }
 

@@ -11,10 +11,9 @@ namespace sm::tool {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-  Arguments a(args, {});
-  a.RequirePositional(1, 1);
+  const std::string folder = SinglePositional(args);
   ToolContext tool;
-  auto mgr = OpenSiteLogMgr(tool.ctx(), a.Positional()[0]);
+  auto mgr = OpenSiteLogMgr(tool.ctx(), folder);
   std::printf("index,name,id,kind\n");
   for (int i = 0; i < mgr->Width(); ++i) {
     std::string line = JoinCommaText({std::to_string(i), mgr->SeriesName(i), mgr->SeriesID(i), mgr->KindOf(i)});

@@ -31,10 +31,9 @@ QSize ReadSize(const std::optional<std::string>& text) {
 int Run(const std::vector<std::string>& args) {
   Arguments a(args, {"airspace", "chart", "end", "days", "out", "size"});
   a.RequirePositional(1, 1);
-  const std::optional<std::string> out = a.Value("out");
-  if (!out) throw UsageError("--out is required");
-  const bool pdf = IEndsWith(*out, ".pdf");
-  if (!pdf && !IEndsWith(*out, ".png")) throw UsageError("--out must name a .png or .pdf file");
+  const std::string out = a.Required("out");
+  const bool pdf = IEndsWith(out, ".pdf");
+  if (!pdf && !IEndsWith(out, ".png")) throw UsageError("--out must name a .png or .pdf file");
   const QSize size = ReadSize(a.Value("size"));
 
   // The panes are real widgets; they never reach a screen.
@@ -60,13 +59,13 @@ int Run(const std::vector<std::string>& args) {
   if (pdf) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(*out));
+    printer.setOutputFileName(QString::fromStdString(out));
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(tool.ctx().startup.print_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setDocName("Stallminder Chart");
     frame.PrintTo(printer);
-  } else if (!frame.PageImage(size).save(QString::fromStdString(*out), "PNG")) {
-    throw std::runtime_error("Cannot write " + *out);
+  } else if (!frame.PageImage(size).save(QString::fromStdString(out), "PNG")) {
+    throw std::runtime_error("Cannot write " + out);
   }
   frame.ShowGraph(nullptr);
   return 0;

@@ -10,9 +10,7 @@ namespace {
 int Run(const std::vector<std::string>& args) {
   Arguments a(args, {"key"});
   a.RequirePositional(2, 2);
-  const auto key = a.Value("key");
-  if (!key) throw UsageError("--key is required");
-  TCrypt(KeyFromWord(*key)).EncryptFile(a.Positional()[0], a.Positional()[1]);
+  TCrypt(KeyFromWord(a.Required("key"))).EncryptFile(a.Positional()[0], a.Positional()[1]);
   return 0;
 }
 

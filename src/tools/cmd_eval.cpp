@@ -9,19 +9,13 @@
 #include "core/text.h"
 #include "logdata/range_load_state.h"
 #include "site/site.h"
+#include "tools/airspace_arguments.h"
 #include "tools/arguments.h"
 #include "tools/command.h"
 #include "tools/tool_context.h"
 
 namespace sm::tool {
 namespace {
-
-TDateTime RequireDate(const std::optional<std::string>& text, const char* option) {
-  if (!text) throw UsageError(std::string("--") + option + " is required");
-  auto date = TryStrToDate(*text, FixedFormats());
-  if (!date) throw std::runtime_error("--" + std::string(option) + ": \"" + *text + "\" is not a date (yyyy-mm-dd)");
-  return *date;
-}
 
 // The [Airspaces] entry whose name or code matches, as (name, code).
 std::pair<std::string, std::string> FindAirspace(const TSite& site, const std::string& wanted) {
@@ -38,10 +32,9 @@ std::string ValueText(float value) { return FormatGeneral(value, '.', 9); }
 int Run(const std::vector<std::string>& args) {
   Arguments a(args, {"expr", "from", "to", "airspace", "mode", "day-start"});
   a.RequirePositional(1, 1);
-  auto text = a.Value("expr");
-  if (!text) throw UsageError("--expr is required");
-  TDateTime from = RequireDate(a.Value("from"), "from");
-  TDateTime to = RequireDate(a.Value("to"), "to");
+  const std::string text = a.Required("expr");
+  TDateTime from = static_cast<TDateTime>(RequireDay(a.Value("from"), "from"));
+  TDateTime to = static_cast<TDateTime>(RequireDay(a.Value("to"), "to"));
   std::string mode = a.Value("mode").value_or("rows");
   if (mode != "rows" && mode != "days") throw UsageError("--mode is rows or days");
   double day_start = 0;
@@ -58,8 +51,8 @@ int Run(const std::vector<std::string>& args) {
   std::pair<std::string, std::string> airspace{"\x01no airspace", ""};
   if (auto wanted = a.Value("airspace")) airspace = FindAirspace(*site, *wanted);
   ExprScope scope(*site, airspace.first, airspace.second);
-  std::unique_ptr<TExpr> tree = scope.Build(*text);
-  if (!tree) throw std::runtime_error("expression does not parse: " + *text);
+  std::unique_ptr<TExpr> tree = scope.Build(text);
+  if (!tree) throw std::runtime_error("expression does not parse: " + text);
 
   scope.Load(from, to, day_start, 900, [&] { tree->Prepare(); }, airspace.first);
   const RangeLoadState& state = RangeLoad(ctx);

@@ -9,9 +9,7 @@ namespace sm::tool {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-  Arguments a(args, {});
-  a.RequirePositional(1, 1);
-  std::printf("%s\n", ScrambleName(a.Positional()[0]).c_str());
+  std::printf("%s\n", ScrambleName(SinglePositional(args)).c_str());
   return 0;
 }
 

@@ -17,12 +17,11 @@ void Fact(const std::string& key, const std::string& value) { std::printf("%s: %
 std::string TimeText(TDateTime t) { return FormatDateTime("yyyy-mm-dd hh:nn:ss", t, FixedFormats()); }
 
 int Run(const std::vector<std::string>& args) {
-  Arguments a(args, {});
-  a.RequirePositional(1, 1);
+  const std::string folder = SinglePositional(args);
   ToolContext tool;
   std::vector<std::string> problems;
   tool.ui().captured_messages = &problems;
-  std::unique_ptr<TSite> site = TSite::Create(tool.ctx(), a.Positional()[0]);
+  std::unique_ptr<TSite> site = TSite::Create(tool.ctx(), folder);
   tool.ui().captured_messages = nullptr;
 
   Fact("folder", site->folder);

@@ -12,13 +12,12 @@ namespace sm::tool {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-  Arguments a(args, {});
-  a.RequirePositional(1, 1);
+  const std::string folder = SinglePositional(args);
   ToolContext tool;
-  auto mgr = OpenSiteLogMgr(tool.ctx(), a.Positional()[0]);
-  if (mgr->Width() == 0) throw std::runtime_error("no logged series in " + a.Positional()[0]);
+  auto mgr = OpenSiteLogMgr(tool.ctx(), folder);
+  if (mgr->Width() == 0) throw std::runtime_error("no logged series in " + folder);
   TDateTime start = mgr->Start(), end = mgr->End();
-  if (start == 0 && end == 0) throw std::runtime_error("no logged data in " + a.Positional()[0]);
+  if (start == 0 && end == 0) throw std::runtime_error("no logged data in " + folder);
   const char* format = "yyyy-mm-dd hh:nn:ss";
   std::printf("start,end\n%s,%s\n", FormatDateTime(format, start, FixedFormats()).c_str(),
               FormatDateTime(format, end, FixedFormats()).c_str());
