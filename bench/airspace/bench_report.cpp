@@ -5,20 +5,14 @@
 #include "airspace/airspace.h"
 #include "airspace/report.h"
 #include "bench_sites.h"
+#include "opened_site.h"
 
 namespace sm {
 namespace {
 
 void BM_ComputeViews(benchmark::State& state) {
-  const std::string folder = bench::EnsureReportSite();
-  bench::NullUi ui;
-  SystemClock clock;
-  Environment env;
-  env.registry_path = folder + "/registry.ini";
-  AppContext ctx(ui, clock, env);
-  auto site = TSite::Create(ctx, folder);
-  CreateAirspaces(*site);
-  TAirspace& house = *site->airspaces[0];
+  bench::OpenedSite opened(bench::EnsureReportSite());
+  TAirspace& house = opened.house();
   house.SetLiveStart(Truncate(house.live_end) - 60);
   BuildViews(house);
   for (auto _ : state) {

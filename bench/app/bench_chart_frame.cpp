@@ -13,6 +13,7 @@
 #include "app/chart_frame.h"
 #include "app/chart_pane.h"
 #include "bench_sites.h"
+#include "opened_site.h"
 #include "charts/open_chart_view.h"
 
 namespace sm {
@@ -38,16 +39,12 @@ class PaintCounter : public QObject {
 // The site, the airspace and a shown window holding the chart frame.
 class ChartWindow {
  public:
-  ChartWindow() : folder_(bench::EnsureChartSite()) {
-    env_.registry_path = folder_ + "/registry.ini";
-    ctx_ = std::make_unique<AppContext>(ui_, clock_, env_);
-    site_ = TSite::Create(*ctx_, folder_);
-    CreateAirspaces(*site_);
-    ctx_->stored_status.view_end = site_->LastRecord() - 100;  // 50 days well inside the two years
-    ctx_->stored_status.view_days = 50;
+  ChartWindow() : opened_(bench::EnsureChartSite()) {
+    opened_.ctx.stored_status.view_end = opened_.site->LastRecord() - 100;  // 50 days well inside the two years
+    opened_.ctx.stored_status.view_days = 50;
     auto* layout = new QVBoxLayout(&window_);
     layout->setContentsMargins(0, 0, 0, 0);
-    frame_ = new ChartFrame(*ctx_, host_, &window_);
+    frame_ = new ChartFrame(opened_.ctx, host_, &window_);
     frame_->setFixedSize(1200, 800);
     layout->addWidget(frame_);
     window_.show();
@@ -61,7 +58,7 @@ class ChartWindow {
   // The frame lets go of the old view before the new one replaces it.
   bool Open() {
     frame_->ShowGraph(nullptr);
-    return OpenChartView(*site_->airspaces.at(0), "Six", graph_);
+    return OpenChartView(opened_.house(), "Six", graph_);
   }
   void Show() { frame_->ShowGraph(graph_.get()); }
   // The panes' queued replots run, then everything is painted at once.
@@ -75,12 +72,7 @@ class ChartWindow {
   }
 
  private:
-  std::string folder_;
-  bench::NullUi ui_;
-  SystemClock clock_;
-  Environment env_;
-  std::unique_ptr<AppContext> ctx_;
-  std::unique_ptr<TSite> site_;
+  bench::OpenedSite opened_;
   std::unique_ptr<TGraphObject> graph_;
   UnattendedChartHost host_;
   QWidget window_;

@@ -3,23 +3,17 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_sites.h"
+#include "opened_site.h"
 #include "charts/open_chart_view.h"
 
 namespace sm {
 namespace {
 
 void BM_OpenChartView(benchmark::State& state) {
-  const std::string folder = bench::EnsureChartSite();
-  bench::NullUi ui;
-  SystemClock clock;
-  Environment env;
-  env.registry_path = folder + "/registry.ini";
-  AppContext ctx(ui, clock, env);
-  auto site = TSite::Create(ctx, folder);
-  CreateAirspaces(*site);
-  TAirspace& house = *site->airspaces.at(0);
-  ctx.stored_status.view_end = site->LastRecord() - 100;  // 50 days well inside the two years
-  ctx.stored_status.view_days = 50;
+  bench::OpenedSite opened(bench::EnsureChartSite());
+  TAirspace& house = opened.house();
+  opened.ctx.stored_status.view_end = opened.site->LastRecord() - 100;  // 50 days well inside the two years
+  opened.ctx.stored_status.view_days = 50;
   std::unique_ptr<TGraphObject> graph;
   for (auto _ : state) {
     if (!OpenChartView(house, "Six", graph)) {
